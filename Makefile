@@ -1,0 +1,39 @@
+# Two commands for a fresh Debian machine: `make run` and `make test`.
+PACOTES := cmake ninja-build g++ make qt6-base-dev libqt6sql6-sqlite \
+           qt6-translations-l10n fonts-dejavu-core
+BUILD   := build
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench build deps configure format clean
+
+run: build
+	./$(BUILD)/tarvolim $(ARGS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tarvolim-bench
+
+build: configure
+	cmake --build $(BUILD)
+
+configure: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Installs only the packages that are missing.
+deps:
+	@faltam=""; for p in $(PACOTES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || faltam="$$faltam $$p"; \
+	done; \
+	if [ -n "$$faltam" ]; then \
+	  echo "Instalando:$$faltam"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$faltam; \
+	fi
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

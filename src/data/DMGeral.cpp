@@ -1,0 +1,527 @@
+#include "DMGeral.h"
+
+#include "Falha.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace {
+
+struct Campo {
+    const char* nome;
+    const char* tipo;
+};
+
+const QList<Campo>& CamposSv() {
+    static const QList<Campo> c{{"CodSv", "INTEGER"}, {"Descr", "TEXT"},    {"Ini", "TEXT"},
+                                {"Fim", "TEXT"},      {"Quant", "INTEGER"}, {"Prio", "INTEGER"},
+                                {"Folga", "INTEGER"}, {"TipoSv", "TEXT"}};
+    return c;
+}
+const QList<Campo>& CamposBasico() {
+    static const QList<Campo> c{{"Num", "TEXT"}, {"PstGrd", "TEXT"},  {"Nome", "TEXT"},
+                                {"PR", "TEXT"},  {"Ini", "TEXT"},     {"Fim", "TEXT"},
+                                {"USv", "TEXT"}, {"Antig", "INTEGER"}};
+    return c;
+}
+const QList<Campo>& CamposHist() {
+    static const QList<Campo> c{{"Dia", "TEXT"},
+                                {"CodSv", "INTEGER"},
+                                {"Descr", "TEXT"},
+                                {"Num", "TEXT"},
+                                {"PtVm", "TEXT"}};
+    return c;
+}
+const QList<Campo>& CamposSvN() {
+    static const QList<Campo> c{{"Num", "TEXT"},
+                                {"Pt", "INTEGER"},
+                                {"Vm", "INTEGER"},
+                                {"USvPt", "TEXT"},
+                                {"USvVm", "TEXT"}};
+    return c;
+}
+
+const QList<Campo>& CamposDe(const QString& tabela) {
+    if (tabela == QLatin1String("Sv"))
+        return CamposSv();
+    if (tabela == QLatin1String("Basico"))
+        return CamposBasico();
+    if (tabela == QLatin1String("Hist"))
+        return CamposHist();
+    return CamposSvN();
+}
+
+QString Rodizio(int n) {
+    if (n < 1 || n > 30)
+        throw Falha(QStringLiteral("Serviço inexistente: %1 (os códigos vão de 1 a 30)").arg(n));
+    return QStringLiteral("Sv%1").arg(n);
+}
+
+QString TextoErro(const QSqlError& erro) {
+    QString texto = erro.text().trimmed();
+    return texto.isEmpty() ? QStringLiteral("erro desconhecido") : texto;
+}
+
+constexpr int linhasPorInsercao = 200;
+
+} // namespace
+
+struct DMGeral::Conexao {
+    QString nome;
+    int profundidade = 0;
+    bool falhou = false;
+};
+
+DMGeral::DMGeral(const QString& pastaPrincipal, const QString& pastaBackup) {
+    pastas[0] = pastaPrincipal;
+    pastas[1] = pastaBackup;
+}
+
+DMGeral::~DMGeral() {
+    for (auto& c : conexoes)
+        if (c) {
+            QSqlDatabase::database(c->nome, false).close();
+            QSqlDatabase::removeDatabase(c->nome);
+        }
+}
+
+QString DMGeral::Pasta(Banco banco) const {
+    return pastas[static_cast<int>(banco)];
+}
+
+QString DMGeral::Arquivo(Banco banco) const {
+    return QDir(Pasta(banco)).filePath(QLatin1String(NomeArquivo));
+}
+
+void DMGeral::DefinePastaBackup(const QString& pasta) {
+    auto& c = conexoes[1];
+    if (c) {
+        QSqlDatabase::database(c->nome, false).close();
+        QSqlDatabase::removeDatabase(c->nome);
+        c.reset();
+    }
+    pastas[1] = pasta;
+}
+
+QStringList DMGeral::NomesTabelas() {
+    QStringList nomes{QStringLiteral("Sv"), QStringLiteral("Basico"), QStringLiteral("Hist")};
+    for (int n = 1; n <= 30; ++n)
+        nomes << QStringLiteral("Sv%1").arg(n);
+    return nomes;
+}
+
+QString DMGeral::NomeTabela(const QString& nome) {
+    QString base = nome.trimmed();
+    if (base.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
+        base.chop(3);
+    for (const QString& t : NomesTabelas())
+        if (t.compare(base, Qt::CaseInsensitive) == 0)
+            return t;
+    throw Falha(QStringLiteral("Tabela desconhecida: %1").arg(nome));
+}
+
+QStringList DMGeral::Campos(const QString& tabela) {
+    QStringList nomes;
+    for (const Campo& c : CamposDe(NomeTabela(tabela)))
+        nomes << QLatin1String(c.nome);
+    return nomes;
+}
+
+QSqlDatabase DMGeral::Banco_(Banco banco) {
+    auto& c = conexoes[static_cast<int>(banco)];
+    if (c)
+        return QSqlDatabase::database(c->nome, false);
+
+    const QString pasta = Pasta(banco);
+    if (!QFileInfo(pasta).isDir())
+        throw Falha(QStringLiteral("A pasta do banco de dados não existe: %1").arg(pasta));
+    auto nova = std::make_unique<Conexao>();
+    nova->nome = QStringLiteral("tarvolim-%1-%2")
+                     .arg(reinterpret_cast<quintptr>(this))
+                     .arg(static_cast<int>(banco));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nova->nome);
+    db.setDatabaseName(Arquivo(banco));
+    if (!db.open()) {
+        const QString erro = TextoErro(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(nova->nome);
+        throw Falha(QStringLiteral("Não foi possível abrir o banco de dados %1: %2")
+                        .arg(Arquivo(banco), erro));
+    }
+    c = std::move(nova);
+    QSqlQuery q(db);
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
+        q.exec(QLatin1String(pragma));
+    // Every table the program uses exists from here on.
+    for (const QString& tabela : NomesTabelas()) {
+        QStringList definicao;
+        for (const Campo& campo : CamposDe(tabela))
+            definicao << QStringLiteral("%1 %2").arg(QLatin1String(campo.nome),
+                                                     QLatin1String(campo.tipo));
+        if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
+                        .arg(tabela, definicao.join(QStringLiteral(", ")))))
+            throw Falha(QStringLiteral("Não foi possível criar a tabela %1: %2")
+                            .arg(tabela, TextoErro(q.lastError())));
+    }
+    q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS HistDia ON Hist (Dia)"));
+    return db;
+}
+
+void DMGeral::Prepara(Banco banco) {
+    Banco_(banco);
+}
+
+QSqlQuery DMGeral::Prepara(Banco banco, const QString& sql) {
+    QSqlQuery q(Banco_(banco));
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw Falha(
+            QStringLiteral("Erro no banco de dados: %1\n(%2)").arg(TextoErro(q.lastError()), sql));
+    return q;
+}
+
+void DMGeral::Executa(QSqlQuery& q, const QString& contexto) {
+    if (!q.exec())
+        throw Falha(QStringLiteral("Erro no banco de dados (%1): %2")
+                        .arg(contexto, TextoErro(q.lastError())));
+}
+
+void DMGeral::ExecutaComando(const QString& sql, const QVariantList& valores,
+                             const QString& contexto) {
+    Transacao t(*this, Banco::Principal);
+    QSqlQuery q = Prepara(Banco::Principal, sql);
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    Executa(q, contexto);
+    t.Confirma();
+}
+
+// --- Transactions ---
+
+void DMGeral::IniciaTransacao(Banco banco) {
+    QSqlDatabase db = Banco_(banco);
+    auto& c = *conexoes[static_cast<int>(banco)];
+    if (c.profundidade == 0) {
+        if (!db.transaction())
+            throw Falha(QStringLiteral("Erro no banco de dados ao iniciar a gravação: %1")
+                            .arg(TextoErro(db.lastError())));
+        c.falhou = false;
+    }
+    ++c.profundidade;
+}
+
+void DMGeral::ConfirmaTransacao(Banco banco) {
+    QSqlDatabase db = Banco_(banco);
+    auto& c = *conexoes[static_cast<int>(banco)];
+    if (--c.profundidade > 0)
+        return;
+    if (c.falhou) {
+        db.rollback();
+        throw Falha(QStringLiteral("A gravação foi interrompida e desfeita; nada foi alterado."));
+    }
+    if (!db.commit()) {
+        const QString erro = TextoErro(db.lastError());
+        db.rollback();
+        throw Falha(QStringLiteral("Erro no banco de dados ao gravar: %1").arg(erro));
+    }
+}
+
+void DMGeral::DesfazTransacao(Banco banco) {
+    auto& c = *conexoes[static_cast<int>(banco)];
+    c.falhou = true;
+    if (--c.profundidade == 0)
+        QSqlDatabase::database(c.nome, false).rollback();
+}
+
+DMGeral::Transacao::Transacao(DMGeral& d, Banco b) : dm(d), banco(b) {
+    dm.IniciaTransacao(banco);
+}
+
+DMGeral::Transacao::~Transacao() {
+    if (!feita)
+        dm.DesfazTransacao(banco);
+}
+
+void DMGeral::Transacao::Confirma() {
+    feita = true;
+    dm.ConfirmaTransacao(banco);
+}
+
+// --- Tables ---
+
+DMGeral::Cursor::Cursor(QSqlQuery consulta) : q(std::move(consulta)) {
+    const QSqlRecord r = q.record();
+    for (int i = 0; i < r.count(); ++i)
+        indices.insert(r.fieldName(i).toLower(), i);
+}
+
+bool DMGeral::Cursor::Proximo() {
+    return q.next();
+}
+
+int DMGeral::Cursor::Indice(const QString& campo) const {
+    const auto it = indices.constFind(campo.toLower());
+    if (it == indices.constEnd())
+        throw Falha(QStringLiteral("Campo inexistente: %1").arg(campo));
+    return *it;
+}
+
+QStringList DMGeral::Cursor::Colunas() const {
+    QStringList nomes;
+    const QSqlRecord r = q.record();
+    for (int i = 0; i < r.count(); ++i)
+        nomes << r.fieldName(i);
+    return nomes;
+}
+
+QVariant DMGeral::Cursor::Valor(const QString& campo) const {
+    return q.value(Indice(campo));
+}
+
+bool DMGeral::Cursor::Vazio(const QString& campo) const {
+    const QVariant v = Valor(campo);
+    return v.isNull() || v.toString().isEmpty();
+}
+
+QString DMGeral::Cursor::Texto(const QString& campo) const {
+    const QVariant v = Valor(campo);
+    return v.isNull() ? QString() : v.toString();
+}
+
+int DMGeral::Cursor::Inteiro(const QString& campo) const {
+    const QVariant v = Valor(campo);
+    if (v.isNull())
+        return 0;
+    bool ok = false;
+    const int n = v.toString().trimmed().toInt(&ok);
+    if (!ok)
+        throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
+                        .arg(v.toString(), campo));
+    return n;
+}
+
+Data DMGeral::Cursor::DataCampo(const QString& campo) const {
+    const QVariant v = Valor(campo);
+    if (v.isNull() || v.toString().isEmpty())
+        return Data();
+    const QDate d = QDate::fromString(v.toString().left(10), Qt::ISODate);
+    if (!d.isValid())
+        throw Falha(
+            QStringLiteral("\"%1\" não é uma data válida (campo %2)").arg(v.toString(), campo));
+    return Data::DeQDate(d);
+}
+
+DMGeral::Cursor DMGeral::AbreTabela(Banco banco, const QString& nome) {
+    const QString tabela = NomeTabela(nome);
+    QSqlQuery q = Prepara(banco, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(tabela));
+    Executa(q, tabela);
+    return Cursor(std::move(q));
+}
+
+qint64 DMGeral::ContaLinhas(Banco banco, const QString& nome) {
+    const QString tabela = NomeTabela(nome);
+    QSqlQuery q = Prepara(banco, QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabela));
+    Executa(q, tabela);
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVariantList>& linhas) {
+    const QString tabela = NomeTabela(nome);
+    const QStringList campos = Campos(tabela);
+    Transacao t(*this, banco);
+    QSqlQuery apaga = Prepara(banco, QStringLiteral("DELETE FROM %1").arg(tabela));
+    Executa(apaga, tabela);
+
+    const QString marcadores =
+        QStringLiteral("(") + QStringList(campos.size(), QStringLiteral("?")).join(',') + ')';
+    const auto consultaPara = [&](int quantas) {
+        return Prepara(
+            banco, QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                       .arg(tabela, campos.join(','), QStringList(quantas, marcadores).join(',')));
+    };
+    std::optional<QSqlQuery> cheia;
+    for (qsizetype inicio = 0; inicio < linhas.size(); inicio += linhasPorInsercao) {
+        const int quantas =
+            static_cast<int>(qMin<qsizetype>(linhasPorInsercao, linhas.size() - inicio));
+        QSqlQuery parcial;
+        QSqlQuery* q;
+        if (quantas == linhasPorInsercao) {
+            if (!cheia)
+                cheia = consultaPara(quantas);
+            q = &*cheia;
+        } else {
+            parcial = consultaPara(quantas);
+            q = &parcial;
+        }
+        int posicao = 0;
+        for (qsizetype i = inicio; i < inicio + quantas; ++i) {
+            const QVariantList& linha = linhas[i];
+            if (linha.size() != campos.size())
+                throw Falha(QStringLiteral("Linha com %1 campos para a tabela %2 (%3 campos)")
+                                .arg(linha.size())
+                                .arg(tabela)
+                                .arg(campos.size()));
+            for (const QVariant& v : linha)
+                q->bindValue(posicao++, v);
+        }
+        Executa(*q, tabela);
+    }
+    t.Confirma();
+}
+
+// --- Statements ---
+
+QList<LinhaHist> DMGeral::ConsultaHist(const FiltroHist& f) {
+    QStringList condicoes;
+    QVariantList valores;
+    if (f.Desde) {
+        condicoes << QStringLiteral("Dia >= ?");
+        valores << f.Desde->ParaQDate();
+    }
+    if (f.Ate) {
+        condicoes << QStringLiteral("Dia <= ?");
+        valores << f.Ate->ParaQDate();
+    }
+    if (f.CodSv != 0) {
+        condicoes << QStringLiteral("CodSv = ?");
+        valores << f.CodSv;
+    }
+    if (!f.PtVm.isEmpty()) {
+        condicoes << QStringLiteral("PtVm = ?");
+        valores << f.PtVm;
+    }
+    if (!f.Num.isEmpty()) {
+        // The person stands in the blank-separated list: alone, first, in the
+        // middle or last.
+        condicoes << QStringLiteral("instr(' ' || Num || ' ', ' ' || ? || ' ') > 0");
+        valores << f.Num;
+    }
+    QString sql = QStringLiteral("SELECT * FROM Hist");
+    if (!condicoes.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY rowid");
+    QSqlQuery q = Prepara(Banco::Principal, sql);
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    Executa(q, QStringLiteral("Hist"));
+    Cursor c(std::move(q));
+    QList<LinhaHist> linhas;
+    while (c.Proximo())
+        linhas.append({c.DataCampo(QStringLiteral("Dia")), c.Inteiro(QStringLiteral("CodSv")),
+                       c.Texto(QStringLiteral("Descr")), c.Texto(QStringLiteral("Num")),
+                       c.Texto(QStringLiteral("PtVm"))});
+    return linhas;
+}
+
+bool DMGeral::NumeroNoHistorico(const QString& num) {
+    QSqlQuery q =
+        Prepara(Banco::Principal,
+                QStringLiteral("SELECT 1 FROM Hist WHERE instr(' ' || Num || ' ', ' ' || ? || ' ') "
+                               "> 0 LIMIT 1"));
+    q.addBindValue(num);
+    Executa(q, QStringLiteral("Hist"));
+    return q.next();
+}
+
+void DMGeral::ApagaHistAPartirDe(Data dia) {
+    ExecutaComando(QStringLiteral("DELETE FROM Hist WHERE Dia >= ?"), {dia.ParaQDate()},
+                   QStringLiteral("Hist"));
+}
+
+void DMGeral::ApagaHistAntesDe(Data dia) {
+    ExecutaComando(QStringLiteral("DELETE FROM Hist WHERE Dia < ?"), {dia.ParaQDate()},
+                   QStringLiteral("Hist"));
+}
+
+void DMGeral::ApagaHistDepoisDe(Data dia) {
+    ExecutaComando(QStringLiteral("DELETE FROM Hist WHERE Dia > ?"), {dia.ParaQDate()},
+                   QStringLiteral("Hist"));
+}
+
+void DMGeral::EsvaziaTabela(const QString& nome) {
+    const QString tabela = NomeTabela(nome);
+    ExecutaComando(QStringLiteral("DELETE FROM %1").arg(tabela), {}, tabela);
+}
+
+void DMGeral::ReiniciaBasico() {
+    ExecutaComando(QStringLiteral("UPDATE Basico SET PR = '', USv = ?"),
+                   {QLatin1String(DataNuncaTexto)}, QStringLiteral("Basico"));
+}
+
+void DMGeral::ReiniciaRodizio(int n) {
+    const QString t = Rodizio(n);
+    ExecutaComando(QStringLiteral("UPDATE %1 SET Pt = 3, Vm = 3, USvPt = ?, USvVm = ?").arg(t),
+                   {QLatin1String(DataNuncaTexto), QLatin1String(DataNuncaTexto)}, t);
+}
+
+void DMGeral::IgualaRodizio(int n) {
+    const QString t = Rodizio(n);
+    ExecutaComando(QStringLiteral("UPDATE %1 SET Pt = 3, Vm = 3").arg(t), {}, t);
+}
+
+void DMGeral::ZeraRodizio(int n) {
+    const QString t = Rodizio(n);
+    ExecutaComando(QStringLiteral("UPDATE %1 SET Pt = 0, Vm = 0, USvPt = ?, USvVm = ?").arg(t),
+                   {QLatin1String(DataNuncaTexto), QLatin1String(DataNuncaTexto)}, t);
+}
+
+DMGeral::Cursor DMGeral::ConsultaBasico() {
+    return AbreTabela(Banco::Principal, QStringLiteral("Basico"));
+}
+
+DMGeral::Cursor DMGeral::ConsultaBasicoPorNum(const QString& num) {
+    QSqlQuery q = Prepara(Banco::Principal,
+                          QStringLiteral("SELECT * FROM Basico WHERE Num = ? ORDER BY rowid"));
+    q.addBindValue(num);
+    Executa(q, QStringLiteral("Basico"));
+    return Cursor(std::move(q));
+}
+
+DMGeral::Cursor DMGeral::ConsultaBasicoPorPR(const QString& pr, bool igual) {
+    QSqlQuery q =
+        Prepara(Banco::Principal,
+                QStringLiteral("SELECT * FROM Basico WHERE IFNULL(PR, '') %1 ? ORDER BY rowid")
+                    .arg(igual ? QStringLiteral("=") : QStringLiteral("<>")));
+    q.addBindValue(pr);
+    Executa(q, QStringLiteral("Basico"));
+    return Cursor(std::move(q));
+}
+
+QStringList DMGeral::ColunasSvNBasico() {
+    return {QStringLiteral("Num"),
+            QStringLiteral("PstGrd"),
+            QStringLiteral("Antig"),
+            QStringLiteral("Nome do Militar"),
+            QStringLiteral("Pt"),
+            QStringLiteral("Vm"),
+            QStringLiteral("PrevReal"),
+            QStringLiteral("Fora Escala de"),
+            QStringLiteral("Fora Escala ate"),
+            QStringLiteral("Ultimos Servicos"),
+            QStringLiteral("USvPt"),
+            QStringLiteral("USvVm")};
+}
+
+DMGeral::Cursor DMGeral::ConsultaSvNBasico(int n) {
+    const QString t = Rodizio(n);
+    // Each lookup column takes the first Basico row of the same number.
+    const auto busca = [](const char* campo) {
+        return QStringLiteral("(SELECT b.%1 FROM Basico b WHERE b.Num = s.Num ORDER BY b.rowid "
+                              "LIMIT 1)")
+            .arg(QLatin1String(campo));
+    };
+    const QString sql =
+        QStringLiteral("SELECT s.Num AS \"Num\", %1 AS \"PstGrd\", %2 AS \"Antig\", "
+                       "%3 AS \"Nome do Militar\", s.Pt AS \"Pt\", s.Vm AS \"Vm\", "
+                       "%4 AS \"PrevReal\", %5 AS \"Fora Escala de\", %6 AS \"Fora Escala ate\", "
+                       "%7 AS \"Ultimos Servicos\", s.USvPt AS \"USvPt\", s.USvVm AS \"USvVm\" "
+                       "FROM %8 s ORDER BY s.rowid")
+            .arg(busca("PstGrd"), busca("Antig"), busca("Nome"), busca("PR"), busca("Ini"),
+                 busca("Fim"), busca("USv"), t);
+    QSqlQuery q = Prepara(Banco::Principal, sql);
+    Executa(q, t);
+    return Cursor(std::move(q));
+}

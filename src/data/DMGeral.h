@@ -1,0 +1,139 @@
+#pragma once
+
+#include "Data.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <optional>
+
+// The two databases: the data folder's and the backup folder's.
+enum class Banco { Principal, Backup };
+
+// One history row as the statements return it.
+struct LinhaHist {
+    Data Dia;
+    int CodSv = 0;
+    QString Descr;
+    QString Num;
+    QString PtVm;
+};
+
+// Row selection of the history queries; an unset part does not restrict.
+struct FiltroHist {
+    std::optional<Data> Desde; // Dia >= Desde
+    std::optional<Data> Ate;   // Dia <= Ate
+    int CodSv = 0;             // 0 = every duty
+    QString PtVm;              // empty = both kinds
+    QString Num;               // empty = every person; else the person match
+};
+
+// The data module: the 33 tables of one SQLite file per database folder
+// ("Tarvolim.db"). Tables are read in stored (rowid) order and rewritten whole;
+// every statement is a typed call with bound parameters. Any failure throws
+// Falha; a write that fails leaves its tables as they were.
+class DMGeral {
+public:
+    DMGeral(const QString& pastaPrincipal, const QString& pastaBackup);
+    ~DMGeral();
+    DMGeral(const DMGeral&) = delete;
+    DMGeral& operator=(const DMGeral&) = delete;
+
+    static constexpr const char* NomeArquivo = "Tarvolim.db";
+
+    QString Pasta(Banco banco) const;
+    QString Arquivo(Banco banco) const;
+    // Points the backup database elsewhere (closes its connection).
+    void DefinePastaBackup(const QString& pasta);
+    // Opens the database, creating the file and the missing tables.
+    void Prepara(Banco banco);
+
+    // "Sv.DB", "basico.db", "Sv7.DB", "Hist" ... -> "Sv", "Basico", "Sv7", "Hist".
+    // Throws Falha for a name that is not one of the 33 tables.
+    static QString NomeTabela(const QString& nome);
+    static QStringList NomesTabelas();
+    static QStringList Campos(const QString& tabela);
+
+    // Walks the rows of a table or a query; fields are read by name.
+    class Cursor {
+    public:
+        explicit Cursor(QSqlQuery consulta);
+        bool Proximo();
+        QVariant Valor(const QString& campo) const;
+        bool Vazio(const QString& campo) const; // NULL or ''
+        QString Texto(const QString& campo) const;
+        int Inteiro(const QString& campo) const;
+        Data DataCampo(const QString& campo) const; // a NULL date is day 0
+        QStringList Colunas() const;
+
+    private:
+        int Indice(const QString& campo) const;
+        QSqlQuery q;
+        QHash<QString, int> indices;
+    };
+
+    Cursor AbreTabela(Banco banco, const QString& nome);
+    // Deletes every row of the table and appends the given rows in order, in one
+    // transaction. Each row holds the table's fields in their stored order; a
+    // Data goes in as a QDate (or a null QVariant for an empty date).
+    void SubstituiLinhas(Banco banco, const QString& nome, const QList<QVariantList>& linhas);
+    qint64 ContaLinhas(Banco banco, const QString& nome);
+
+    // Groups several writes of one database into one transaction: commits on
+    // Confirma(), rolls back when destroyed without it. Nested groups join the
+    // outermost one.
+    class Transacao {
+    public:
+        Transacao(DMGeral& dm, Banco banco);
+        ~Transacao();
+        void Confirma();
+        Transacao(const Transacao&) = delete;
+        Transacao& operator=(const Transacao&) = delete;
+
+    private:
+        DMGeral& dm;
+        Banco banco;
+        bool feita = false;
+    };
+
+    // --- The statements of the system ---
+    QList<LinhaHist> ConsultaHist(const FiltroHist& filtro);
+    bool NumeroNoHistorico(const QString& num);
+    void ApagaHistAPartirDe(Data dia); // Dia >= dia
+    void ApagaHistAntesDe(Data dia);   // Dia < dia
+    void ApagaHistDepoisDe(Data dia);  // Dia > dia
+    void EsvaziaTabela(const QString& nome);
+    // Reset keeping data: nobody absent, every last-duty list "13/05/09".
+    void ReiniciaBasico();
+    // Pt = Vm = 3, USvPt = USvVm = "13/05/09" in rotation n.
+    void ReiniciaRodizio(int n);
+    // Pt = Vm = 3 in rotation n.
+    void IgualaRodizio(int n);
+    // Pt = Vm = 0, USvPt = USvVm = "13/05/09" in rotation n.
+    void ZeraRodizio(int n);
+    // Basico rows: all, or those of one number, or by absence state.
+    Cursor ConsultaBasico();
+    Cursor ConsultaBasicoPorNum(const QString& num);
+    Cursor ConsultaBasicoPorPR(const QString& pr, bool igual);
+    // The rotation of duty n with the person's data beside each row (QSvNBasico):
+    // Num, PstGrd, Antig, "Nome do Militar", Pt, Vm, PrevReal, "Fora Escala de",
+    // "Fora Escala ate", "Ultimos Servicos", USvPt, USvVm.
+    Cursor ConsultaSvNBasico(int n);
+    static QStringList ColunasSvNBasico();
+
+private:
+    struct Conexao;
+    QSqlDatabase Banco_(Banco banco);
+    QSqlQuery Prepara(Banco banco, const QString& sql);
+    void Executa(QSqlQuery& q, const QString& contexto);
+    void ExecutaComando(const QString& sql, const QVariantList& valores, const QString& contexto);
+    void IniciaTransacao(Banco banco);
+    void ConfirmaTransacao(Banco banco);
+    void DesfazTransacao(Banco banco);
+
+    QString pastas[2];
+    std::unique_ptr<Conexao> conexoes[2];
+};

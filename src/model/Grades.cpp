@@ -1,0 +1,309 @@
+#include "Grades.h"
+
+#include "Falha.h"
+#include "Servicos.h"
+#include "Sistema.h"
+
+#include <limits>
+
+FGrades::FGrades() : GradeSv(31), GradeSvPt(31), GradeSvVm(31) {}
+
+GradeTexto* SelecionaGrade(Sistema& s, int n, const QString& tipo) {
+    if (n < 1 || n > 30)
+        return nullptr;
+    s.TabelaAtual = QStringLiteral("Sv%1.DB").arg(n);
+    if (tipo == QLatin1String("Base"))
+        return &s.Grades.GradeSv[n];
+    if (tipo == QLatin1String("Pt"))
+        return &s.Grades.GradeSvPt[n];
+    if (tipo == QLatin1String("Vm"))
+        return &s.Grades.GradeSvVm[n];
+    return nullptr;
+}
+
+void LimpaGrade(GradeTexto& g) {
+    const QString zero = QStringLiteral("0");
+    for (int r = 0; r <= 500 && r < g.Linhas(); ++r) {
+        for (int c = 0; c <= 2; ++c)
+            g.DefineCel(c, r, QString());
+        g.DefineCel(3, r, zero);
+        g.DefineCel(4, r, zero);
+    }
+    g.Cortada = false;
+}
+
+void LimpaGradeMil(GradeTexto& g) {
+    if (g.Linhas() < 1001)
+        g.Redimensiona(g.Colunas(), 1001);
+    for (int r = 1; r <= 1000; ++r)
+        for (int c = 0; c < 5; ++c)
+            g.DefineCel(c, r, QString());
+    g.Cortada = false;
+}
+
+void CarregaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
+    auto t = s.dm.AbreTabela(banco, tabela);
+    const int maximo = g.Linhas() - 1;
+    int r = 0;
+    g.Cortada = false;
+    while (t.Proximo()) {
+        if (++r > maximo) {
+            g.Cortada = true;
+            throw Falha(QStringLiteral("A escala %1 tem mais de %2 militares; só os %2 primeiros "
+                                       "foram lidos.\nEla não será gravada até que a tabela seja "
+                                       "corrigida.")
+                            .arg(DMGeral::NomeTabela(tabela))
+                            .arg(maximo));
+        }
+        g.DefineCel(0, r, t.Texto(QStringLiteral("Num")));
+        g.DefineCel(1, r, QString::number(t.Inteiro(QStringLiteral("Pt"))));
+        g.DefineCel(2, r, QString::number(t.Inteiro(QStringLiteral("Vm"))));
+        g.DefineCel(3, r, t.Texto(QStringLiteral("USvPt")));
+        g.DefineCel(4, r, t.Texto(QStringLiteral("USvVm")));
+    }
+}
+
+namespace {
+
+int Contador(const GradeTexto& g, int coluna, int linha, const QString& tabela) {
+    bool ok = false;
+    const int n = g.Cel(coluna, linha).trimmed().toInt(&ok);
+    if (!ok)
+        throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (escala %2, militar "
+                                   "%3)")
+                        .arg(g.Cel(coluna, linha), tabela, g.Cel(0, linha)));
+    return n;
+}
+
+} // namespace
+
+void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
+    const QString nome = DMGeral::NomeTabela(tabela);
+    if (g.Cortada)
+        throw Falha(QStringLiteral("A escala %1 não foi gravada: a tabela tem mais militares do "
+                                   "que a memória comporta.")
+                        .arg(nome));
+    QList<QVariantList> linhas;
+    for (int r = 1; r <= 500 && r < g.Linhas(); ++r) {
+        const QString& num = g.Cel(0, r);
+        if (num.isEmpty() || num == QLatin1String("x"))
+            continue;
+        linhas.append(
+            {num, Contador(g, 1, r, nome), Contador(g, 2, r, nome), g.Cel(3, r), g.Cel(4, r)});
+    }
+    s.dm.SubstituiLinhas(banco, nome, linhas);
+}
+
+void CarregaGrades(Sistema& s, Banco banco) {
+    for (int n = 1; n <= 30; ++n) {
+        if (!s.VetSv[n].Definido())
+            continue;
+        LimpaGrade(s.Grades.GradeSv[n]);
+        CarregaGradeSv(s, s.Grades.GradeSv[n], QStringLiteral("Sv%1.DB").arg(n), banco);
+    }
+}
+
+void GravaGrades(Sistema& s, Banco banco) {
+    DMGeral::Transacao t(s.dm, banco);
+    for (int n = 1; n <= 30; ++n)
+        if (s.VetSv[n].Definido())
+            GravaGradeSv(s, s.Grades.GradeSv[n], QStringLiteral("Sv%1.DB").arg(n), banco);
+    t.Confirma();
+}
+
+bool MilNaGrade(Sistema& s, const QString& num, int n) {
+    CarregaVetSv(s, Banco::Principal);
+    GradeTexto& g = s.Grades.GradeSv[n];
+    CarregaGradeSv(s, g, QStringLiteral("Sv%1.DB").arg(n), Banco::Principal);
+    for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r)
+        if (g.Cel(0, r) == num)
+            return true;
+    return false;
+}
+
+// --- Rotation order ---
+
+MapaAntiguidade::MapaAntiguidade(Sistema& s)
+    : geracao(++s.GeracaoMapas), anoAtual(s.relogio.Hoje().ParaQDate().year()) {
+    for (int a = 1; a <= 1000; ++a)
+        if (!s.VetBas[a].Num.isEmpty())
+            antig.insert(s.VetBas[a].Num, s.VetBas[a].Antig); // later records win
+}
+
+namespace {
+
+struct PartesChave {
+    long long contador;
+    long long dias;
+    long long antiguidade;
+};
+
+PartesChave Partes(const GradeTexto& g, int linha, bool pretas, const MapaAntiguidade& mapa) {
+    const int colContador = pretas ? 1 : 2;
+    const int colData = pretas ? 3 : 4;
+    bool ok = false;
+    const long long contador = g.Cel(colContador, linha).trimmed().toLongLong(&ok);
+    if (!ok)
+        throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (contador do militar %2)")
+                        .arg(g.Cel(colContador, linha), g.Cel(0, linha)));
+    const auto dia = Data::DeTexto(g.Cel(colData, linha), mapa.AnoAtual());
+    if (!dia)
+        throw Falha(QStringLiteral("\"%1\" não é uma data válida (último serviço do militar %2)")
+                        .arg(g.Cel(colData, linha), g.Cel(0, linha)));
+    return {contador + 100, (*dia - DataNunca()) + 10000LL, 10000LL - mapa.Antig(g.Cel(0, linha))};
+}
+
+// The text key packed into a number that orders the same way: each character
+// is a base-12 digit ('-' 1, '0'..'9' 2..11) and the end of the text, which
+// sorts before any character, is 0. Keys of up to 16 characters fit.
+constexpr int maxCaracteres = 16;
+
+bool AcrescentaDecimal(std::uint64_t& acumulado, int& tamanho, long long valor) {
+    char digitos[24];
+    int n = 0;
+    const bool negativo = valor < 0;
+    unsigned long long v = negativo ? 0ULL - static_cast<unsigned long long>(valor)
+                                    : static_cast<unsigned long long>(valor);
+    do {
+        digitos[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (tamanho + n + (negativo ? 1 : 0) > maxCaracteres)
+        return false;
+    if (negativo) {
+        acumulado = acumulado * 12 + 1;
+        ++tamanho;
+    }
+    while (n > 0) {
+        acumulado = acumulado * 12 + static_cast<std::uint64_t>(digitos[--n] - '0' + 2);
+        ++tamanho;
+    }
+    return true;
+}
+
+bool Codifica(const PartesChave& p, std::uint64_t& chave) {
+    std::uint64_t acumulado = 0;
+    int tamanho = 0;
+    if (!AcrescentaDecimal(acumulado, tamanho, p.contador) ||
+        !AcrescentaDecimal(acumulado, tamanho, p.dias) ||
+        !AcrescentaDecimal(acumulado, tamanho, p.antiguidade))
+        return false;
+    for (; tamanho < maxCaracteres; ++tamanho)
+        acumulado *= 12;
+    chave = acumulado;
+    return true;
+}
+
+QString Texto(const PartesChave& p) {
+    return QString::number(p.contador) + QString::number(p.dias) + QString::number(p.antiguidade);
+}
+
+// Minimum over positions, to find the first later row with a smaller key.
+class ArvoreMinimo {
+public:
+    explicit ArvoreMinimo(const std::vector<std::uint64_t>& chaves) {
+        while (tamanho < static_cast<int>(chaves.size()))
+            tamanho *= 2;
+        no.assign(static_cast<size_t>(2 * tamanho), std::numeric_limits<std::uint64_t>::max());
+        for (size_t i = 0; i < chaves.size(); ++i)
+            no[tamanho + i] = chaves[i];
+        for (int i = tamanho - 1; i >= 1; --i)
+            no[i] = std::min(no[2 * i], no[2 * i + 1]);
+    }
+    void Define(int pos, std::uint64_t valor) {
+        int i = tamanho + pos;
+        no[i] = valor;
+        for (i /= 2; i >= 1; i /= 2)
+            no[i] = std::min(no[2 * i], no[2 * i + 1]);
+    }
+    // First position >= inicio whose value is below limite; -1 when none.
+    int PrimeiroMenor(int inicio, std::uint64_t limite) const {
+        return Busca(1, 0, tamanho - 1, inicio, limite);
+    }
+
+private:
+    int Busca(int i, int esq, int dir, int inicio, std::uint64_t limite) const {
+        if (dir < inicio || no[i] >= limite)
+            return -1;
+        if (esq == dir)
+            return esq;
+        const int meio = (esq + dir) / 2;
+        const int r = Busca(2 * i, esq, meio, inicio, limite);
+        return r >= 0 ? r : Busca(2 * i + 1, meio + 1, dir, inicio, limite);
+    }
+    int tamanho = 1;
+    std::vector<std::uint64_t> no;
+};
+
+// The exchange sort exactly as specified, on text keys (for keys too long to
+// pack).
+void OrdenaPorTexto(Sistema& s, GradeTexto& g, int m, bool pretas, const MapaAntiguidade& mapa) {
+    std::vector<QString> chaves(static_cast<size_t>(m) + 1);
+    for (int r = 1; r <= m; ++r)
+        chaves[r] = ChaveOrdemTexto(s, g, r, pretas, mapa);
+    for (int a = 1; a <= m; ++a)
+        for (int b = a + 1; b <= m; ++b)
+            if (chaves[a] > chaves[b]) {
+                std::swap(chaves[a], chaves[b]);
+                g.TrocaLinhas(a, b);
+            }
+}
+
+} // namespace
+
+QString ChaveOrdemTexto(Sistema&, const GradeTexto& g, int linha, bool pretas,
+                        const MapaAntiguidade& mapa) {
+    return Texto(Partes(g, linha, pretas, mapa));
+}
+
+void OrdenaGrade(Sistema& s, GradeTexto& g, const QString& tipo) {
+    const MapaAntiguidade mapa(s);
+    OrdenaGrade(s, g, tipo, mapa);
+}
+
+void OrdenaGrade(Sistema& s, GradeTexto& g, const QString& tipo, const MapaAntiguidade& mapa) {
+    const bool pretas = tipo == QLatin1String("Pt");
+    const int m = qMin(g.PrimeiraVazia(), 501) - 1;
+    if (m < 2)
+        return;
+
+    // Each row's key once: from the row's cache when the row is untouched since
+    // it was computed with this map and kind.
+    std::vector<std::uint64_t> chaves(static_cast<size_t>(m) + 1, 0);
+    for (int r = 1; r <= m; ++r) {
+        GradeTexto::ChaveOrdem& cache = g.Chave(r);
+        if (cache.geracao == mapa.Geracao() && cache.pretas == pretas) {
+            chaves[r] = cache.valor;
+            continue;
+        }
+        if (!Codifica(Partes(g, r, pretas, mapa), chaves[r])) {
+            OrdenaPorTexto(s, g, m, pretas, mapa);
+            return;
+        }
+        cache = {chaves[r], mapa.Geracao(), pretas};
+    }
+
+    bool ordenada = true;
+    for (int r = 2; r <= m && ordenada; ++r)
+        ordenada = chaves[r - 1] <= chaves[r];
+    if (ordenada)
+        return;
+
+    chaves[0] = std::numeric_limits<std::uint64_t>::max();
+    // Pass a of the exchange sort swaps row a with each later row whose key is
+    // below a's current key, in row order; the tree finds those rows directly.
+    ArvoreMinimo arvore(chaves);
+    for (int a = 1; a < m; ++a) {
+        int b = a + 1;
+        for (;;) {
+            const int j = arvore.PrimeiroMenor(b, chaves[a]);
+            if (j < 0 || j > m)
+                break;
+            std::swap(chaves[a], chaves[j]);
+            arvore.Define(a, chaves[a]);
+            arvore.Define(j, chaves[j]);
+            g.TrocaLinhas(a, j);
+            b = j + 1;
+        }
+    }
+}

@@ -1,0 +1,142 @@
+#include "Historico.h"
+
+#include "Falha.h"
+#include "Grades.h"
+#include "Sistema.h"
+
+void CarregaVetHist(Sistema& s, Banco banco) {
+    for (int a = 1; a <= MaxHist && !s.VetHist[a].Descr.isEmpty(); ++a)
+        s.VetHist[a] = TipoVetHist();
+    s.VetHistCortado = false;
+    auto t = s.dm.AbreTabela(banco, QStringLiteral("Hist.DB"));
+    int a = 0;
+    while (t.Proximo()) {
+        if (++a > MaxHist) {
+            s.VetHistCortado = true;
+            throw Falha(QStringLiteral(
+                "O Arquivo Histórico está cheio: tem mais de 10000 registros e só os 10000 "
+                "primeiros foram lidos.\nApague os registros antigos com o item 7 da guia "
+                "/Manutenção/ antes de continuar."));
+        }
+        TipoVetHist& h = s.VetHist[a];
+        h.Dia = t.DataCampo(QStringLiteral("Dia"));
+        h.CodSv = t.Inteiro(QStringLiteral("CodSv"));
+        h.Descr = t.Texto(QStringLiteral("Descr")).left(8);
+        h.Num = t.Texto(QStringLiteral("Num")).left(136);
+        if (!t.Vazio(QStringLiteral("PtVm")))
+            h.PtVm = t.Texto(QStringLiteral("PtVm")).left(2);
+    }
+}
+
+void GravaVetHist(Sistema& s, Banco banco) {
+    if (banco == Banco::Backup)
+        CarregaVetHist(s, Banco::Principal);
+    if (s.VetHistCortado)
+        throw Falha(QStringLiteral("O Arquivo Histórico não foi gravado: ele tem mais de 10000 "
+                                   "registros e só parte dele está na memória.\nApague os "
+                                   "registros antigos com o item 7 da guia /Manutenção/."));
+    QList<QVariantList> linhas;
+    for (int a = 1; a <= MaxHist; ++a) {
+        const TipoVetHist& h = s.VetHist[a];
+        if (banco == Banco::Principal ? h.Descr.isEmpty() : h.Num.isEmpty())
+            break;
+        if (h.Num.isEmpty())
+            continue;
+        linhas.append({h.Dia.ParaQDate(), h.CodSv, h.Descr, h.Num, h.PtVm});
+    }
+    s.dm.SubstituiLinhas(banco, QStringLiteral("Hist.DB"), linhas);
+}
+
+int PrimeiraHistLivre(const Sistema& s) {
+    int a = 1;
+    while (a <= MaxHist && !s.VetHist[a].Descr.isEmpty())
+        ++a;
+    return a;
+}
+
+void LimpaVetSgte(Sistema& s) {
+    std::fill(s.VetSgte.begin(), s.VetSgte.end(), TipoVetSgte());
+}
+
+void LimpaVetFora(Sistema& s) {
+    std::fill(s.VetFora.begin(), s.VetFora.end(), TipoVetSgte());
+}
+
+void LimpaVetObriga(Sistema& s) {
+    std::fill(s.VetObriga.begin(), s.VetObriga.end(), TipoVetSgte());
+}
+
+int PrimeiraSgteLivre(const std::vector<TipoVetSgte>& vetor) {
+    int i = 1;
+    while (i <= MaxSgte && !vetor[i].Num.isEmpty())
+        ++i;
+    return i;
+}
+
+void AcrescentaAoVetSgte(Sistema& s, const std::vector<TipoVetSgte>& origem) {
+    int i = PrimeiraSgteLivre(s.VetSgte);
+    for (int k = 1; k <= MaxSgte && !origem[k].Num.isEmpty() && i <= MaxSgte; ++k)
+        s.VetSgte[i++] = origem[k];
+}
+
+void JuntaVetSgte(Sistema& s) {
+    AcrescentaAoVetSgte(s, s.VetFora);
+    AcrescentaAoVetSgte(s, s.VetObriga);
+}
+
+QString ProcuraForcado(Sistema& s, int sv, Data dia) {
+    const int folga = s.VetSv[sv].Folga;
+    for (int i = 1; i <= MaxSgte && !s.VetSgte[i].Num.isEmpty(); ++i) {
+        const TipoVetSgte& r = s.VetSgte[i];
+        for (int k = 1; k <= 30; ++k) {
+            if (r.Sv[k] != sv)
+                continue;
+            for (int j = 1; j <= 30; ++j) {
+                const int fimJanela = j + folga - 1;
+                if (r.Datas[j] == dia - 1 && fimJanela >= 1 && fimJanela <= 30 &&
+                    r.Datas[fimJanela] == dia - folga) {
+                    if (MilNaGrade(s, r.Num, sv))
+                        return r.Num;
+                    break;
+                }
+            }
+        }
+    }
+    return QString();
+}
+
+void GuardaMatQuant(Sistema& s) {
+    s.MatQuantCopia = s.MatQuant;
+}
+
+void RestauraMatQuant(Sistema& s) {
+    s.MatQuant = s.MatQuantCopia;
+}
+
+void ZeraMatQuant(Sistema& s) {
+    const QString x = QStringLiteral("x");
+    for (auto& dia : s.MatQuant)
+        for (int r = 1; r <= 30; ++r)
+            dia[r] = x;
+}
+
+namespace {
+QString PalavraAte(int p, const QString& texto, QChar separador) {
+    if (p < 1 || p > texto.size())
+        return QString();
+    const int fim = texto.indexOf(separador, p - 1);
+    return texto.mid(p - 1, fim < 0 ? -1 : fim - (p - 1));
+}
+} // namespace
+
+QString PalavraAteEspaco(int p, const QString& texto) {
+    return PalavraAte(p, texto, QLatin1Char(' '));
+}
+
+QString PalavraAteVirgula(int p, const QString& texto) {
+    return PalavraAte(p, texto, QLatin1Char(','));
+}
+
+QString Direita(const QString& texto, int n) {
+    return texto.right(n);
+}

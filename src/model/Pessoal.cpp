@@ -1,0 +1,98 @@
+#include "Pessoal.h"
+
+#include "Falha.h"
+#include "Historico.h"
+#include "Sistema.h"
+
+TipoVetBas RegistroVazio() {
+    TipoVetBas b;
+    b.Antig = 9999;
+    return b;
+}
+
+void CarregaVetBas(Sistema& s, Banco banco) {
+    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
+        s.VetBas[a] = RegistroVazio();
+    s.VetBasCortado = false;
+    auto t = s.dm.AbreTabela(banco, QStringLiteral("Basico.DB"));
+    int a = 0;
+    while (t.Proximo()) {
+        if (++a > 1000) {
+            s.VetBasCortado = true;
+            throw Falha(QStringLiteral(
+                "A tabela de pessoal (Basico) tem mais de 1000 militares; só os 1000 primeiros "
+                "foram lidos.\nNada será gravado no pessoal até que a tabela seja corrigida."));
+        }
+        TipoVetBas& b = s.VetBas[a];
+        b.Num = t.Texto(QStringLiteral("Num")).left(4);
+        b.Nome = t.Texto(QStringLiteral("Nome")).left(15);
+        b.PstGrd = t.Texto(QStringLiteral("PstGrd")).left(7);
+        if (!t.Vazio(QStringLiteral("PR")))
+            b.PR = t.Texto(QStringLiteral("PR")).left(1);
+        if (!t.Vazio(QStringLiteral("Ini")))
+            b.Ini = t.DataCampo(QStringLiteral("Ini"));
+        if (!t.Vazio(QStringLiteral("Fim")))
+            b.Fim = t.DataCampo(QStringLiteral("Fim"));
+        if (!t.Vazio(QStringLiteral("USv")))
+            LeUSv(s, a, t.Texto(QStringLiteral("USv")));
+        b.Antig = t.Inteiro(QStringLiteral("Antig"));
+    }
+}
+
+void LeUSv(Sistema& s, int a, const QString& texto) {
+    int p = 1;
+    for (int k = 1; k <= 10; ++k) {
+        const QString palavra = PalavraAteEspaco(p, texto);
+        if (palavra.isEmpty())
+            break;
+        s.VetBas[a].USv[k] = s.pasta.ConverteData(palavra, QStringLiteral("Basico (campo USv)"));
+        p += palavra.size() + 1;
+    }
+}
+
+QString TextoUSv(const TipoVetBas& b) {
+    QString texto;
+    for (int k = 1; k <= 10; ++k)
+        if (!b.USv[k].Zero())
+            texto += b.USv[k].Texto() + QLatin1Char(' ');
+    return texto;
+}
+
+void GravaVetBas(Sistema& s, Banco banco) {
+    if (banco == Banco::Backup)
+        CarregaVetBas(s, Banco::Principal);
+    if (s.VetBasCortado)
+        throw Falha(QStringLiteral("O pessoal não foi gravado: a tabela Basico tem mais de 1000 "
+                                   "militares e só parte dela está na memória."));
+    QList<QVariantList> linhas;
+    for (int a = 1; a <= 1000; ++a) {
+        const TipoVetBas& b = s.VetBas[a];
+        if (b.Num.isEmpty() || b.Num == QLatin1String("x"))
+            continue;
+        linhas.append(
+            {b.Num, b.PstGrd, b.Nome, b.PR, b.Ini.Zero() ? QVariant() : QVariant(b.Ini.ParaQDate()),
+             b.Fim.Zero() ? QVariant() : QVariant(b.Fim.ParaQDate()), TextoUSv(b), b.Antig});
+    }
+    s.dm.SubstituiLinhas(banco, QStringLiteral("Basico.DB"), linhas);
+}
+
+void OrdenaUSv(Sistema& s, int a) {
+    auto& usv = s.VetBas[a].USv;
+    for (int i = 1; i <= 9; ++i)
+        for (int j = i + 1; j <= 10; ++j)
+            if (usv[i] > usv[j])
+                std::swap(usv[i], usv[j]);
+}
+
+void LimpaVetBas(Sistema& s) {
+    for (int a = 1; a <= 1000; ++a)
+        s.VetBas[a] = RegistroVazio();
+}
+
+int IndiceMil(const Sistema& s, const QString& num) {
+    int ultimo = 0;
+    for (int a = 1; a <= 1000; ++a)
+        if (s.VetBas[a].Num == num)
+            ultimo = a;
+    return ultimo;
+}

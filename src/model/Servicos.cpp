@@ -1,0 +1,75 @@
+#include "Servicos.h"
+
+#include "Falha.h"
+#include "Historico.h"
+#include "Sistema.h"
+
+void CarregaVetSv(Sistema& s, Banco banco) {
+    if (banco == Banco::Backup) {
+        const Data hoje = s.relogio.Hoje();
+        for (int k = 1; k <= 30; ++k) {
+            TipoVetSv& sv = s.VetSv[k];
+            sv = TipoVetSv();
+            sv.Ini = hoje;
+            sv.Fim = hoje;
+            sv.Folga = 2;
+        }
+    }
+    auto t = s.dm.AbreTabela(banco, QStringLiteral("Sv.DB"));
+    while (t.Proximo()) {
+        const int k = t.Inteiro(QStringLiteral("CodSv"));
+        if (k < 1 || k > 30)
+            continue; // no slot; the program never writes such a row
+        TipoVetSv& sv = s.VetSv[k];
+        sv.CodSv = k;
+        sv.Descr = t.Texto(QStringLiteral("Descr")).left(8);
+        sv.Ini = t.DataCampo(QStringLiteral("Ini"));
+        sv.Fim = t.DataCampo(QStringLiteral("Fim"));
+        sv.Quant = t.Inteiro(QStringLiteral("Quant"));
+        sv.Prio = t.Inteiro(QStringLiteral("Prio"));
+        sv.Folga = t.Inteiro(QStringLiteral("Folga"));
+        sv.TipoSv = t.Texto(QStringLiteral("TipoSv")).left(2);
+    }
+}
+
+void GravaVetSv(Sistema& s, Banco banco) {
+    QList<QVariantList> linhas;
+    for (int k = 1; k <= 30; ++k) {
+        const TipoVetSv& sv = s.VetSv[k];
+        if (!sv.Definido())
+            continue;
+        linhas.append({sv.CodSv, sv.Descr, sv.Ini.ParaQDate(), sv.Fim.ParaQDate(), sv.Quant,
+                       sv.Prio, sv.Folga, sv.TipoSv});
+    }
+    s.dm.SubstituiLinhas(banco, QStringLiteral("Sv.DB"), linhas);
+}
+
+QString NormalizaListaSv(Sistema& s, const QString& lista) {
+    for (int k = 1; k <= 30; ++k)
+        s.VetSv[k].Sel.clear();
+    int p = 1;
+    for (int lidos = 0; lidos < 30; ++lidos) {
+        const QString numero = PalavraAteVirgula(p, lista);
+        if (numero.isEmpty())
+            break;
+        bool ok = false;
+        const int k = numero.toInt(&ok);
+        if (!ok || k < 1 || k > 30)
+            throw Falha(QStringLiteral("Lista de serviços inválida: \"%1\" (\"%2\" não é um "
+                                       "serviço de 1 a 30)")
+                            .arg(lista, numero));
+        s.VetSv[k].Sel = QStringLiteral("S");
+        p += numero.size() + 1;
+    }
+    QStringList marcados;
+    for (int k = 1; k <= 30; ++k)
+        if (s.VetSv[k].Sel == QLatin1String("S"))
+            marcados << QString::number(k);
+    return marcados.join(',');
+}
+
+void LimpaSel(Sistema& s) {
+    for (int k = 1; k <= 30; ++k)
+        if (s.VetSv[k].Sel == QLatin1String("S"))
+            s.VetSv[k].Sel.clear();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "DMGeral.h"
+#include "Dialogos.h"
+#include "Grades.h"
+#include "Historico.h"
+#include "Irmaos.h"
+#include "PastaDados.h"
+#include "Pessoal.h"
+#include "Relogio.h"
+#include "Servicos.h"
+
+#include <array>
+#include <vector>
+
+// Everything one program run holds: the platform seams, the data folder and its
+// tables, and the working model with the names the routines use. Created in
+// main() (or by a test on a temporary folder) and handed to every screen and
+// routine; nothing of it is global.
+struct Sistema {
+    Sistema(const QString& pastaDados, const QString& pastaBackup, Relogio& relogio,
+            Dialogos& dialogos);
+    Sistema(const Sistema&) = delete;
+    Sistema& operator=(const Sistema&) = delete;
+
+    Relogio& relogio;
+    Dialogos& dialogos;
+    PastaDados pasta;
+    DMGeral dm;
+
+    // Converts a typed date (d/m/yy or d/m/yyyy) with this run's year window.
+    std::optional<Data> LeData(const QString& texto) const;
+
+    // Duty records, slots 1..30.
+    std::array<TipoVetSv, 31> VetSv{};
+    // Personnel records, positions 1..1000.
+    std::vector<TipoVetBas> VetBas;
+    bool VetBasCortado = false;
+    // Rotations and their working grids.
+    FGrades Grades;
+    QString TabelaAtual;
+    std::uint64_t GeracaoMapas = 0;
+    // History, positions 1..10000.
+    std::vector<TipoVetHist> VetHist;
+    bool VetHistCortado = false;
+    // Blocked and forced assignments.
+    std::vector<TipoVetSgte> VetSgte;
+    std::vector<TipoVetSgte> VetFora;
+    std::vector<TipoVetSgte> VetObriga;
+    std::array<TipoVetTemQueSer, MaxTemQueSer + 1> VetTemQueSer{};
+    // Saved daily quantities: [day offset 0..365][duty row 1..30].
+    std::vector<std::array<QString, 31>> MatQuant;
+    std::vector<std::array<QString, 31>> MatQuantCopia;
+    // Sibling summaries, slots 1..1000, and the duty list last passed to
+    // ContadoresIniciais by a maintenance operation.
+    std::vector<TipoVetIrmaos> VetIrmaos;
+    std::vector<TipoVetIrmaos> VetIrmaosR;
+    QString ListaSvAtual;
+    // Red days, entries 1..366 ("dd/mm/yy" or empty).
+    std::array<QString, 367> VetSemExped{};
+    // The cover values of Niveis.Txt, as last read or written.
+    Niveis NiveisCapa;
+    // The last roster date as the main window shows it (LUltimaEscala, Label53).
+    Data UltimaEscala;
+    // Colour slots 1..13: the palette number each slot shows (ArqCores.Txt).
+    std::array<int, 14> SlotsCores{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "AtualizaPrincipal.h"
+
+#include <QWidget>
+
+class Inicio;
+class QDialog;
+class QLabel;
+class QTabWidget;
+struct Sistema;
+
+// FPrincipal, "Página Principal da Aplicação": the seven tabs and the cover.
+// Closing it ends the program.
+class TFPrincipal : public QWidget, public TelaPrincipal {
+    Q_OBJECT
+public:
+    // Runs the start-up steps: the flag on the tabs, the cover from Niveis.Txt,
+    // the aliases. A failing step is shown and the window stays usable.
+    TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai = nullptr);
+
+    Sistema& sis;
+
+    // The refresh, at start and after each screen of the "Manutenção",
+    // "Consultas" and "Primeira Utilização" tabs closes; a failing step is shown.
+    void Atualiza();
+    // Shows a screen of those tabs modally, then refreshes.
+    void AbreTela(QDialog* tela);
+    // The area of a tab ("TabSheet3" ...) where its controls go, beside the flag.
+    QWidget* ConteudoAba(const QString& aba) const;
+    QTabWidget* Paginas() const { return paginas; }
+
+    void AplicaCores() override;
+    void MostraCapa() override;
+    void EscondeEscalar() override;
+    void MostraUltimaEscala(Data dia) override;
+
+signals:
+    // The refresh ran (successfully or not).
+    void Atualizado();
+
+private:
+    void MontaCapa();
+    QWidget* MontaAba(const QString& nome, const QString& titulo, const QString& imagem);
+    void PassosIniciais(Inicio& inicio);
+
+    QTabWidget* paginas;
+    QLabel* image1;
+    QLabel* label20;
+    QLabel* label16;
+    QLabel* label24;
+    QLabel* label25;
+};

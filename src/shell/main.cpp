@@ -1,0 +1,48 @@
+#include "Cores.h"
+#include "DialogosQt.h"
+#include "Falha.h"
+#include "Inicio.h"
+#include "Relogio.h"
+#include "Sistema.h"
+#include "TFPrincipal.h"
+#include "Tenta.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvolim"));
+    QApplication::setApplicationVersion(QStringLiteral("4.0"));
+
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    QCommandLineParser argumentos;
+    argumentos.setApplicationDescription(QStringLiteral("Escala de Serviço"));
+    argumentos.addHelpOption();
+    const QCommandLineOption pastaDados(
+        QStringLiteral("pasta-dados"),
+        QStringLiteral("Usa DIR como pasta de dados nesta execução."), QStringLiteral("DIR"));
+    argumentos.addOption(pastaDados);
+    argumentos.process(app);
+
+    RelogioSistema relogio;
+    DialogosQt dialogos;
+    Inicio inicio(argumentos.value(pastaDados), Inicio::ArquivoAliasesPadrao());
+    if (!Tenta(dialogos, [&] { inicio.Prepara(relogio.Hoje()); }))
+        return 1;
+
+    Sistema sis(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+    Tenta(dialogos, [&] { CarregaCores(sis); });
+    TFPrincipal principal(sis, inicio);
+    principal.show();
+    principal.Atualiza();
+    return app.exec();
+}
