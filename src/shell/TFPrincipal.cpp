@@ -126,7 +126,7 @@ void TFPrincipal::PassosIniciais(Inicio& inicio) {
         label20->setText(sis.NiveisCapa.Organizacao());
         label16->setText(sis.NiveisCapa.Unidade());
         label24->setText(sis.NiveisCapa.Lema());
-        if (sis.NiveisCapa.Lema() == QLatin1String("Segurança em Nossas Fronteiras"))
+        if (sis.NiveisCapa.Lema() == QStringLiteral("Segurança em Nossas Fronteiras"))
             label25->setText(QStringLiteral("A Garantia da Paz no Brasil"));
     });
 }

@@ -1,0 +1,75 @@
+#include "AmbienteTeste.h"
+
+#include "Instalacao.h"
+
+Data D(int dia, int mes, int ano) {
+    return Data::DeQDate(QDate(ano, mes, dia));
+}
+
+AmbienteTeste::AmbienteTeste(Data hoje) : relogio(hoje) {
+    Instalacao::InstalaPastaDados(dir.path(), hoje);
+    sis = std::make_unique<Sistema>(dir.path(), PastaBackup(), relogio, dialogos);
+}
+
+QString AmbienteTeste::PastaBackup() const {
+    return Instalacao::PastaBackupPadrao(dir.path());
+}
+
+void AmbienteTeste::Acrescenta(const QString& tabela, const QVariantList& linha) {
+    QList<QVariantList> linhas;
+    auto c = sis->dm.AbreTabela(Banco::Principal, tabela);
+    const QStringList campos = DMGeral::Campos(tabela);
+    while (c.Proximo()) {
+        QVariantList l;
+        for (const QString& campo : campos)
+            l << c.Valor(campo);
+        linhas << l;
+    }
+    linhas << linha;
+    sis->dm.SubstituiLinhas(Banco::Principal, tabela, linhas);
+}
+
+void AmbienteTeste::Servico(int cod, const QString& descr, int quant, int folga,
+                            const QString& tipo, Data ini, Data fim, int prio) {
+    Acrescenta(QStringLiteral("Sv"),
+               {cod, descr, ini.ParaQDate(), fim.ParaQDate(), quant, prio, folga, tipo});
+}
+
+void AmbienteTeste::Militar(const QString& num, const QString& nome, int antig,
+                            const QString& pstGrd, const QString& pr, Data ini, Data fim,
+                            const QString& usv) {
+    Acrescenta(QStringLiteral("Basico"),
+               {num, pstGrd, nome, pr, ini.Zero() ? QVariant() : QVariant(ini.ParaQDate()),
+                fim.Zero() ? QVariant() : QVariant(fim.ParaQDate()), usv, antig});
+}
+
+void AmbienteTeste::Membro(int sv, const QString& num, int pt, int vm, const QString& usvPt,
+                           const QString& usvVm) {
+    Acrescenta(QStringLiteral("Sv%1").arg(sv), {num, pt, vm, usvPt, usvVm});
+}
+
+void AmbienteTeste::Historico(Data dia, int sv, const QString& descr, const QString& nums,
+                              const QString& ptVm) {
+    Acrescenta(QStringLiteral("Hist"), {dia.ParaQDate(), sv, descr, nums, ptVm});
+}
+
+QList<QStringList> AmbienteTeste::Linhas(const QString& tabela, Banco banco) {
+    QList<QStringList> linhas;
+    auto c = sis->dm.AbreTabela(banco, tabela);
+    const QStringList campos = DMGeral::Campos(tabela);
+    while (c.Proximo()) {
+        QStringList l;
+        for (const QString& campo : campos)
+            l << c.Texto(campo);
+        linhas << l;
+    }
+    return linhas;
+}
+
+QStringList AmbienteTeste::Coluna(const QString& tabela, const QString& campo, Banco banco) {
+    QStringList valores;
+    auto c = sis->dm.AbreTabela(banco, tabela);
+    while (c.Proximo())
+        valores << c.Texto(campo);
+    return valores;
+}

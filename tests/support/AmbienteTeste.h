@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DialogosFalso.h"
+#include "Relogio.h"
+#include "Sistema.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// A day written the usual way in tests: D(13, 5, 2009).
+Data D(int dia, int mes, int ano);
+
+// A fresh installation in a temporary folder, with a fixed today and scripted
+// dialogs, and a small register builder that writes straight into the tables.
+class AmbienteTeste {
+public:
+    explicit AmbienteTeste(Data hoje = D(10, 3, 2024));
+
+    QTemporaryDir dir;
+    RelogioFixo relogio;
+    DialogosFalso dialogos;
+    std::unique_ptr<Sistema> sis;
+
+    QString Pasta() const { return dir.path(); }
+    QString PastaBackup() const;
+
+    void Servico(int cod, const QString& descr, int quant = 1, int folga = 2,
+                 const QString& tipo = QStringLiteral("PV"), Data ini = D(1, 1, 2000),
+                 Data fim = D(1, 1, 2050), int prio = 31);
+    void Militar(const QString& num, const QString& nome, int antig = 9999,
+                 const QString& pstGrd = QStringLiteral("Sd"), const QString& pr = QString(),
+                 Data ini = Data(), Data fim = Data(), const QString& usv = QString());
+    void Membro(int sv, const QString& num, int pt = 0, int vm = 0,
+                const QString& usvPt = QStringLiteral("13/05/09"),
+                const QString& usvVm = QStringLiteral("13/05/09"));
+    void Historico(Data dia, int sv, const QString& descr, const QString& nums,
+                   const QString& ptVm = QStringLiteral("Pt"));
+
+    // Rows of a table as texts, field by field in stored order (dates ISO).
+    QList<QStringList> Linhas(const QString& tabela, Banco banco = Banco::Principal);
+    // One column of a table.
+    QStringList Coluna(const QString& tabela, const QString& campo, Banco banco = Banco::Principal);
+
+private:
+    void Acrescenta(const QString& tabela, const QVariantList& linha);
+};

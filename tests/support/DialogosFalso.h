@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Dialogos.h"
+
+#include <QStringList>
+#include <deque>
+
+// Answers the message boxes from a script prepared by the test and records
+// every text in order. A dialog that the script does not expect (another
+// kind, or a text without the expected part) fails the test.
+class DialogosFalso : public Dialogos {
+public:
+    enum class Tipo { Aviso, Confirma, Pergunta };
+
+    // The next dialog is a notice whose text contains trecho.
+    DialogosFalso& EsperaAviso(const QString& trecho = QString());
+    DialogosFalso& EsperaConfirma(bool sim, const QString& trecho = QString());
+    DialogosFalso& EsperaPergunta(std::optional<QString> resposta,
+                                  const QString& trecho = QString());
+    // Notices not in the script are accepted (and recorded) instead of failing.
+    bool AceitaAvisos = false;
+
+    void Aviso(const QString& texto) override;
+    bool Confirma(const QString& texto) override;
+    std::optional<QString> Pergunta(const QString& titulo, const QString& rotulo,
+                                    const QString& padrao) override;
+
+    QStringList Textos;      // every dialog's text, in order
+    QStringList Inesperados; // dialogs that did not match the script
+    bool ScriptCumprido() const { return roteiro.empty() && Inesperados.isEmpty(); }
+    void Limpa();
+
+private:
+    struct Passo {
+        Tipo tipo;
+        QString trecho;
+        bool sim = false;
+        std::optional<QString> resposta;
+    };
+    const Passo* Proximo(Tipo tipo, const QString& texto);
+    std::deque<Passo> roteiro;
+    Passo atual;
+};
