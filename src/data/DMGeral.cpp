@@ -65,7 +65,7 @@ QString TextoErro(const QSqlError& erro) {
     return texto.isEmpty() ? QStringLiteral("erro desconhecido") : texto;
 }
 
-constexpr int linhasPorInsercao = 200;
+constexpr int linhasPorInsercao = 16;
 
 } // namespace
 

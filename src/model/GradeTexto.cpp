@@ -48,6 +48,27 @@ void GradeTexto::TrocaLinhas(int a, int b) {
     indice[lb[0]] = b;
 }
 
+void GradeTexto::Permuta(const std::vector<int>& origem) {
+    const int m = static_cast<int>(origem.size()) - 1;
+    std::vector<QString> antigas(celulas.begin() + colunas,
+                                 celulas.begin() + static_cast<ptrdiff_t>(m + 1) * colunas);
+    std::vector<ChaveOrdem> chavesAntigas(chaves.begin() + 1, chaves.begin() + m + 1);
+    const bool manterIndice = indiceValido && !repetidos && m < primeiraVazia;
+    for (int i = 1; i <= m; ++i) {
+        const int o = origem[static_cast<size_t>(i)];
+        if (o == i)
+            continue;
+        for (int c = 0; c < colunas; ++c)
+            celulas[static_cast<size_t>(i) * colunas + c] =
+                std::move(antigas[static_cast<size_t>(o - 1) * colunas + c]);
+        chaves[static_cast<size_t>(i)] = chavesAntigas[static_cast<size_t>(o - 1)];
+        if (manterIndice)
+            indice[Cel(0, i)] = i;
+    }
+    if (!manterIndice)
+        indiceValido = false;
+}
+
 void GradeTexto::Reindexa() const {
     indice.clear();
     repetidos = false;

@@ -27,6 +27,9 @@ public:
     void DefineCel(int coluna, int linha, const QString& texto);
     // Exchanges the whole rows a and b.
     void TrocaLinhas(int a, int b);
+    // Rearranges rows 1..origem.size()-1: row i receives what row origem[i]
+    // held (origem[0] is unused).
+    void Permuta(const std::vector<int>& origem);
 
     // The first row from 1 whose column 0 is empty (Linhas() when none is).
     int PrimeiraVazia() const;

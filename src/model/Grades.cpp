@@ -235,6 +235,47 @@ private:
     std::vector<std::uint64_t> no;
 };
 
+// The exchange sort on packed keys: for each a, every later b (in order) whose
+// key is below a's current key is exchanged with a. Only the keys and the row
+// numbers move; origem[i] ends as the row that goes to position i.
+void TrocaTudo(std::vector<std::uint64_t>& k, std::vector<int>& origem, int m) {
+    for (int a = 1; a < m; ++a) {
+        std::uint64_t atual = k[a];
+        int linha = origem[a];
+        for (int b = a + 1; b <= m; ++b) {
+            const std::uint64_t kb = k[b];
+            const int lb = origem[b];
+            const bool menor = kb < atual;
+            k[b] = menor ? atual : kb;
+            origem[b] = menor ? linha : lb;
+            atual = menor ? kb : atual;
+            linha = menor ? lb : linha;
+        }
+        k[a] = atual;
+        origem[a] = linha;
+    }
+}
+
+// The same exchange sort when few rows are out of place: the tree finds the
+// rows a pass exchanges without looking at the others.
+void TrocaPoucos(std::vector<std::uint64_t>& k, std::vector<int>& origem, int m) {
+    k[0] = std::numeric_limits<std::uint64_t>::max();
+    ArvoreMinimo arvore(k);
+    for (int a = 1; a < m; ++a) {
+        int b = a + 1;
+        for (;;) {
+            const int j = arvore.PrimeiroMenor(b, k[a]);
+            if (j < 0 || j > m)
+                break;
+            std::swap(k[a], k[j]);
+            std::swap(origem[a], origem[j]);
+            arvore.Define(a, k[a]);
+            arvore.Define(j, k[j]);
+            b = j + 1;
+        }
+    }
+}
+
 // The exchange sort exactly as specified, on text keys (for keys too long to
 // pack).
 void OrdenaPorTexto(Sistema& s, GradeTexto& g, int m, bool pretas, const MapaAntiguidade& mapa) {
@@ -283,27 +324,17 @@ void OrdenaGrade(Sistema& s, GradeTexto& g, const QString& tipo, const MapaAntig
         cache = {chaves[r], mapa.Geracao(), pretas};
     }
 
-    bool ordenada = true;
-    for (int r = 2; r <= m && ordenada; ++r)
-        ordenada = chaves[r - 1] <= chaves[r];
-    if (ordenada)
+    int descidas = 0;
+    for (int r = 2; r <= m; ++r)
+        descidas += chaves[r - 1] > chaves[r] ? 1 : 0;
+    if (descidas == 0)
         return;
-
-    chaves[0] = std::numeric_limits<std::uint64_t>::max();
-    // Pass a of the exchange sort swaps row a with each later row whose key is
-    // below a's current key, in row order; the tree finds those rows directly.
-    ArvoreMinimo arvore(chaves);
-    for (int a = 1; a < m; ++a) {
-        int b = a + 1;
-        for (;;) {
-            const int j = arvore.PrimeiroMenor(b, chaves[a]);
-            if (j < 0 || j > m)
-                break;
-            std::swap(chaves[a], chaves[j]);
-            arvore.Define(a, chaves[a]);
-            arvore.Define(j, chaves[j]);
-            g.TrocaLinhas(a, j);
-            b = j + 1;
-        }
-    }
+    std::vector<int> origem(static_cast<size_t>(m) + 1);
+    for (int r = 0; r <= m; ++r)
+        origem[r] = r;
+    if (descidas * 16 > m)
+        TrocaTudo(chaves, origem, m);
+    else
+        TrocaPoucos(chaves, origem, m);
+    g.Permuta(origem);
 }

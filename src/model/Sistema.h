@@ -7,8 +7,12 @@
 #include "Irmaos.h"
 #include "PastaDados.h"
 #include "Pessoal.h"
+#include "QuantidadesDiarias.h"
 #include "Relogio.h"
 #include "Servicos.h"
+#include "VetorSemExped.h"
+
+#include <QSet>
 
 #include <array>
 #include <vector>
@@ -56,8 +60,41 @@ struct Sistema {
     std::vector<TipoVetIrmaos> VetIrmaos;
     std::vector<TipoVetIrmaos> VetIrmaosR;
     QString ListaSvAtual;
-    // Red days, entries 1..366 ("dd/mm/yy" or empty).
-    std::array<QString, 367> VetSemExped{};
+    // Red days, and whether a forecast holds them fixed while it runs.
+    VetorSemExped VetSemExped;
+    bool SemExpedFixo = false;
+    struct {
+        std::uint64_t versao = 0;
+        QSet<int> dias;
+    } DiasVermelhosCache;
+    // The daily quantity table and its flags.
+    TabelaQuantidades Quantidades;
+
+    // --- Roster engine ---
+    // "Prever", "Escalar" or "Desfazer".
+    QString Operacao;
+    bool ErroNaPreta = false;
+    // Entry 1 the last roster date, then one day more per entry up to the end
+    // day; a zero date ends the list.
+    std::array<Data, 367> DiasPeriodo{};
+    int IntervaloFolga = 0;
+    int CursorGrade = 1;
+    // The pseudo-random generator, seeded with 0 at program start.
+    quint32 Semente = 0;
+    // The lists of the automatic roster tab: forecast, errors, alerts, and the
+    // swap tab's candidates.
+    QStringList ListBox2;
+    QStringList ListBox5;
+    QStringList ListBox6;
+    QStringList ListBox3;
+    // The red-day choice grids of FEscVm and FEscVmEsp: 4 columns, 31 rows.
+    GradeTexto SGEscVm{4, 31};
+    GradeTexto SGEscVmEsp{4, 31};
+    bool AfastadosAjustados = false;
+    bool MontarVermelhaAntes = false;
+    bool EscolhaVmRevista = false;
+    bool IniciarEscolhaVm = true;
+    bool EscolhaVmEditada = false;
     // The cover values of Niveis.Txt, as last read or written.
     Niveis NiveisCapa;
     // The last roster date as the main window shows it (LUltimaEscala, Label53).
