@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AbaAutomatica.h"
 #include "DMGeral.h"
 #include "Dialogos.h"
 #include "Grades.h"
@@ -95,6 +96,10 @@ struct Sistema {
     bool EscolhaVmRevista = false;
     bool IniciarEscolhaVm = true;
     bool EscolhaVmEditada = false;
+    // The sibling duties listed in FEscVm's Memo2.
+    QStringList Memo2EscVm;
+    // The state of the "Escalar Automático" tab.
+    AbaAutomatica Aba;
     // The cover values of Niveis.Txt, as last read or written.
     Niveis NiveisCapa;
     // The last roster date as the main window shows it (LUltimaEscala, Label53).

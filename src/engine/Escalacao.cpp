@@ -1,0 +1,116 @@
+#include "Escalacao.h"
+
+#include "Calendario.h"
+#include "Falha.h"
+#include "Previsao.h"
+#include "Sistema.h"
+
+namespace {
+
+// Writes the last roster date together with the tables of trans: the file is
+// written before the commit and put back when the commit fails.
+void ConfirmaComUltimaEscala(Sistema& s, DMGeral::Transacao& trans, Data nova) {
+    const QStringList anterior = s.pasta.LeLinhas(QStringLiteral("Escala.Txt"));
+    s.pasta.GravaUltimaEscala(nova);
+    try {
+        trans.Confirma();
+    } catch (...) {
+        s.pasta.GravaLinhas(QStringLiteral("Escala.Txt"), anterior);
+        throw;
+    }
+}
+
+void DesfazDias(Sistema& s, Data dia) {
+    CarregaGrades(s, Banco::Principal);
+    CarregaSemExped(s);
+    CarregaVetBas(s, Banco::Principal);
+    CarregaVetSv(s, Banco::Principal);
+    LimpaSel(s);
+    FiltroHist filtro;
+    filtro.Desde = dia;
+    const bool escalando = s.Operacao == QLatin1String("Escalar");
+    for (const LinhaHist& h : s.dm.ConsultaHist(filtro)) {
+        if (h.Dia < dia)
+            continue;
+        const QString diaTexto =
+            escalando ? QString::fromLatin1(DataNuncaTexto) : (h.Dia - 300).Texto();
+        int p = 1;
+        for (QString num = PalavraAteEspaco(p, h.Num); !num.isEmpty();
+             p += num.size() + 1, num = PalavraAteEspaco(p, h.Num)) {
+            AtualizaContadores(s, h.PtVm, num, -1, diaTexto, h.CodSv);
+            for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a) {
+                if (s.VetBas[a].Num != num)
+                    continue;
+                for (int k = 1; k <= 10; ++k)
+                    if (s.VetBas[a].USv[k] == h.Dia)
+                        s.VetBas[a].USv[k] = Data();
+                OrdenaUSv(s, a);
+            }
+        }
+    }
+    GravaVetBas(s, Banco::Principal);
+    GravaGrades(s, Banco::Principal);
+    s.dm.ApagaHistAPartirDe(dia);
+}
+
+} // namespace
+
+void DesfazerAPartirDe(Sistema& s, Data dia) {
+    DMGeral::Transacao trans(s.dm, Banco::Principal);
+    DesfazDias(s, dia);
+    ConfirmaComUltimaEscala(s, trans, dia - 1);
+    s.UltimaEscala = dia - 1;
+}
+
+void Escalar(Sistema& s) {
+    const auto fim = s.LeData(s.Aba.Edit1);
+    if (!fim)
+        throw Falha(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
+    s.Aba.Edit1Habilitado = true;
+    s.Operacao = QStringLiteral("Escalar");
+    {
+        DMGeral::Transacao trans(s.dm, Banco::Principal);
+        for (int k = 1; k <= 30; ++k)
+            if (s.VetSv[k].Definido())
+                GravaGradeSv(s, s.Grades.GradeSv[k], QStringLiteral("Sv%1.DB").arg(k),
+                             Banco::Principal);
+        GravaVetBas(s, Banco::Principal);
+        GravaVetHist(s, Banco::Principal);
+        // The days computed beyond the end day go out again.
+        DesfazDias(s, *fim + 1);
+        ConfirmaComUltimaEscala(s, trans, *fim);
+    }
+    s.UltimaEscala = *fim;
+    s.Aba.Edit1.clear();
+    s.Aba.BPreverVisivel = false;
+    s.Aba.BDesfazerVisivel = false;
+    s.Aba.BEscalarVisivel = false;
+    s.Aba.Button6Visivel = true;
+    s.ListBox5.clear();
+    s.ListBox6.clear();
+}
+
+void DesfazerEscalacao(Sistema& s) {
+    s.dialogos.Aviso(QStringLiteral(
+        "                                                CUIDADO !\n\nEsta opção irá apagar os "
+        "dados de todos os serviços a partir da Data digitada\nSe você tiver dúvidas, melhor "
+        "clicar em CANCEL no próximo painel"));
+    const auto resposta =
+        s.dialogos.Pergunta(QStringLiteral("Desfazer Escalas"),
+                            QStringLiteral("Primeiro dia a eliminar (dd/mm/aa): "), QString());
+    if (!resposta || resposta->isEmpty())
+        return;
+    const auto dia = s.LeData(*resposta);
+    if (!dia) {
+        s.dialogos.Aviso(*resposta + QStringLiteral(" >>> Data inválida"));
+        return;
+    }
+    if (s.pasta.LeUltimaEscala() - *dia > 10 &&
+        !s.dialogos.Confirma(QStringLiteral(
+            "       Você deseja retroceder a escala mais de 10 dias\r\rEmbora seja possível, isso "
+            "poderá alterar as folgas nos serviços\r\r                                         "
+            "Deseja continuar?")))
+        return;
+    s.Operacao = QStringLiteral("Desfazer");
+    DesfazerAPartirDe(s, *dia);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Data.h"
+
+struct Sistema;
+
+// "Escalar": writes the forecast held in memory (rotations, personnel,
+// history), makes the end day the last roster date and removes again the days
+// the forecast computed beyond it. Everything is written in one transaction:
+// a failure leaves the stored roster as it was and throws.
+void Escalar(Sistema& s);
+// Removes every history row from dia on, giving back the counters and
+// last-duty dates, and makes dia - 1 the last roster date. In one transaction.
+void DesfazerAPartirDe(Sistema& s, Data dia);
+// Maintenance item 8: the warning, the first day to remove, the question when
+// going back more than 10 days, then DesfazerAPartirDe.
+void DesfazerEscalacao(Sistema& s);

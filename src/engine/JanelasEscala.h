@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The windows a roster operation opens in the middle of its steps. The
+// program shows the real screens; tests and the headless command answer them.
+class JanelasEscala {
+public:
+    virtual ~JanelasEscala() = default;
+    // The notice FAviso after a forecast that left slots unfilled (modal).
+    virtual void MostraAviso() = 0;
+    // The red-day choice FEscVm (modal).
+    virtual void MostraEscolhaVm() = 0;
+    // The post-forecast decision FRetiraAlguem (modal).
+    virtual void MostraDecisao() = 0;
+    // The daily quantity table FQuantMilSvDia: modal, or opened and closed at
+    // once (which refreshes it).
+    virtual void MostraQuantidades(bool modal) = 0;
+    // The wait panel PAvisoAguarde.
+    virtual void Aguarde(const QString& texto, bool vermelho) { (void)texto, (void)vermelho; }
+    virtual void FimAguarde() {}
+    // The reminder FAvisoVerificar, shown with the caption of its Label1, and
+    // closed.
+    virtual void MostraLembrete(const QString& rotulo) { (void)rotulo; }
+    virtual void FechaLembrete() {}
+};

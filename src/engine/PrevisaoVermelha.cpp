@@ -1,0 +1,161 @@
+#include "PrevisaoVermelha.h"
+
+#include "Falha.h"
+#include "JanelasEscala.h"
+#include "Previsao.h"
+#include "Sistema.h"
+
+namespace {
+
+// VetSgte has no room for one more reservation.
+class ReservasCheias : public Falha {
+public:
+    ReservasCheias()
+        : Falha(
+              QStringLiteral(
+                  "As reservas da Escala Vermelha não cabem na lista de bloqueios (%1 registros): "
+                  "a escala não foi montada.\nEscale um período menor, ou marque \"Não\" para "
+                  "alguns "
+                  "serviços no botão \"Escala Vm\", e verifique de novo.")
+                  .arg(MaxSgte)) {}
+};
+
+void Cabecalhos(GradeTexto& g) {
+    g.DefineCel(1, 0, QStringLiteral("Sim"));
+    g.DefineCel(2, 0, QStringLiteral("Não"));
+    g.DefineCel(3, 0, QStringLiteral("Erro"));
+}
+
+void TodosSim(Sistema& s, GradeTexto& g) {
+    for (int k = 1; k <= 30; ++k) {
+        g.DefineCel(0, k, s.VetSv[k].Descr);
+        g.DefineCel(1, k, QStringLiteral("X"));
+        g.DefineCel(2, k, QString());
+    }
+}
+
+} // namespace
+
+void Reserva(Sistema& s, const QString& num, int sv, int folga, Data dia) {
+    const int k = PrimeiraSgteLivre(s.VetSgte);
+    if (k >= MaxSgte)
+        throw ReservasCheias();
+    TipoVetSgte antes;
+    antes.Num = num;
+    for (int i = 1; i <= 30; ++i)
+        antes.Sv[i] = i;
+    for (int j = 1; j <= folga && j <= 30; ++j)
+        antes.Datas[j] = dia - j;
+    TipoVetSgte noDia;
+    noDia.Num = num;
+    for (int i = 1; i <= 30; ++i)
+        noDia.Sv[i] = i == sv ? 0 : i;
+    noDia.Datas[1] = dia;
+    s.VetSgte[k] = antes;
+    s.VetSgte[k + 1] = noDia;
+}
+
+void MarcaEscolhaVm(GradeTexto& g, int coluna, int linha) {
+    if (coluna < 1 || coluna > 3 || linha < 1 || linha > 30)
+        return;
+    g.DefineCel(coluna, linha, QStringLiteral("X"));
+    if (coluna == 1)
+        g.DefineCel(2, linha, QString());
+    if (coluna == 2)
+        g.DefineCel(1, linha, QString());
+    g.DefineCel(3, linha, QString());
+}
+
+void AbreEscolhaVm(Sistema& s) {
+    Cabecalhos(s.SGEscVm);
+    if (s.IniciarEscolhaVm && !s.EscolhaVmEditada)
+        TodosSim(s, s.SGEscVm);
+    if (s.IniciarEscolhaVm)
+        ListaServicosIrmaos(s);
+    s.IniciarEscolhaVm = false;
+}
+
+void AbreEscolhaVmEsp(Sistema& s) {
+    Cabecalhos(s.SGEscVmEsp);
+    if (!s.EscolhaVmEditada)
+        TodosSim(s, s.SGEscVmEsp);
+}
+
+void FechaEscolhaVmEsp(Sistema& s) {
+    for (int r = 0; r <= 30; ++r)
+        for (int c = 0; c <= 3; ++c)
+            s.SGEscVm.DefineCel(c, r, s.SGEscVmEsp.Cel(c, r));
+}
+
+void ListaServicosIrmaos(Sistema& s) {
+    // Each rotation is read once; a person's list is then the duties whose
+    // rotation holds him, as ListaSvDoMilitar gives it.
+    CarregaVetSv(s, Banco::Principal);
+    for (int k = 1; k <= 30; ++k)
+        if (s.VetSv[k].Definido()) {
+            LimpaGrade(s.Grades.GradeSv[k]);
+            CarregaGradeSv(s, s.Grades.GradeSv[k], QStringLiteral("Sv%1.DB").arg(k),
+                           Banco::Principal);
+        }
+    QStringList listas;
+    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a) {
+        QStringList lista;
+        for (int k = 1; k <= 30; ++k)
+            if (s.VetSv[k].Definido() && s.Grades.GradeSv[k].LinhaDe(s.VetBas[a].Num) != 0)
+                lista << QString::number(k);
+        const QString texto = lista.join(',');
+        if (!listas.contains(texto))
+            listas << texto;
+    }
+    s.Memo2EscVm = {QStringLiteral("Serviços Irmãos desta Escalação"), QString(), QString()};
+    int n = 0;
+    for (const QString& lista : listas) {
+        if (lista.size() <= 2)
+            continue;
+        QStringList nomes;
+        for (const QString& codigo : lista.split(','))
+            nomes << s.VetSv[codigo.toInt()].Descr;
+        s.Memo2EscVm << QString::number(++n) + QStringLiteral(".  ") +
+                            nomes.join(QStringLiteral(" + "))
+                     << QStringLiteral(" ");
+    }
+}
+
+void PrevisaoVermelha(Sistema& s, JanelasEscala& janelas) {
+    s.Operacao = QStringLiteral("Prever");
+    s.Aba.RadioButton3 = false;
+    s.Aba.RadioButton4 = false;
+    s.ListBox2.clear();
+    s.ListBox5.clear();
+    s.ListBox6.clear();
+    CarregaVetHist(s, Banco::Principal);
+    const auto fim = s.LeData(s.Aba.Edit1);
+    if (!fim)
+        throw Falha(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
+    if (const auto mensagem = ServicoJaEscalado(s, *fim)) {
+        s.dialogos.Aviso(*mensagem);
+        s.Aba.BPreverVisivel = false;
+        s.Aba.Button6Visivel = true;
+        return;
+    }
+    if (s.ErroNaPreta) {
+        janelas.MostraEscolhaVm();
+        s.ErroNaPreta = false;
+        s.EscolhaVmRevista = true;
+    } else {
+        AbreEscolhaVm(s);
+    }
+    PreparaPrevisao(s, *fim);
+    ContextoPrevisao c(s, *fim);
+    try {
+        PercorreDias(s, c, c.H + 6, FasePrevisao::Vermelha);
+    } catch (const ReservasCheias&) {
+        CarregaVetSv(s, Banco::Principal);
+        s.ListBox5.clear();
+        LimpaVetSgte(s);
+        JuntaVetSgte(s);
+        throw;
+    }
+    CarregaVetSv(s, Banco::Principal);
+    s.ListBox5.clear();
+}
