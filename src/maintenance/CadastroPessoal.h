@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Pessoal.h"
+
+#include <QString>
+#include <optional>
+
+struct Sistema;
+
+// Reloads VetBas and looks the number up slot by slot, up to the first empty
+// one.
+std::optional<TipoVetBas> ProcuraMilitar(Sistema& s, const QString& num);
+
+enum class ResultadoInclusao {
+    Incluido,
+    Recusado,    // a refusal was shown (or the operator said No); nothing written
+    JaExistente, // "Número já existente no Sistema": Nome holds his name
+};
+struct Inclusao {
+    ResultadoInclusao Resultado = ResultadoInclusao::Recusado;
+    QString Nome;
+};
+
+// Registers a person in Basico (not yet ordered, not absent). A number still
+// named in the history is registered only when the operator confirms.
+Inclusao IncluiMilitar(Sistema& s, const QString& num, const QString& nome, const QString& pstGrd);
+
+// The defined duties whose Sel is "S", ascending, comma-separated.
+QString ListaEscolhida(const Sistema& s);
+
+enum class ResultadoGravacao {
+    Gravado,
+    SemMudanca,    // the chosen duties are the person's duties: nothing written
+    NaoCadastrado, // "Militar não está cadastrado no Sistema"
+    Recusado,
+};
+
+// Makes the person compete for exactly the duties marked Sel "S": he leaves
+// the unmarked ones, and every marked duty gives him its entry counters (a new
+// member also gets "13/05/09" as his last duties). The rotations are written
+// in one transaction.
+ResultadoGravacao GravaServicosDoMilitar(Sistema& s, const QString& num);
+
+enum class ResultadoExclusao { Excluido, NaoEncontrado, Recusado };
+
+// Takes the person out of every rotation and out of Basico; his history stays.
+ResultadoExclusao ExcluiMilitar(Sistema& s, const QString& num);
