@@ -137,8 +137,8 @@ TFAbaManutencao::TFAbaManutencao(TFPrincipal& p)
     comando->addWidget(button1);
     comando->addStretch();
     coluna->addLayout(comando);
-    connect(button1, &QPushButton::clicked, this, &TFAbaManutencao::ExecutarItem);
-    connect(edit8, &QLineEdit::returnPressed, this, &TFAbaManutencao::ExecutarItem);
+    connect(button1, &QPushButton::clicked, this, &TFAbaManutencao::Button1Click);
+    connect(edit8, &QLineEdit::returnPressed, this, &TFAbaManutencao::Button1Click);
 
     DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
     DefineAcao(15, [this] { MostraPagina(2); });
@@ -177,11 +177,7 @@ void TFAbaManutencao::MostraPagina(int pagina) {
     listBox1->setVisible(pagina == 2);
 }
 
-int TFAbaManutencao::Pagina() const {
-    return paginas->currentIndex() + 1;
-}
-
-void TFAbaManutencao::ExecutarItem() {
+void TFAbaManutencao::Button1Click() {
     const QString texto = edit8->text();
     if (texto.isEmpty()) {
         sis.dialogos.Aviso(QStringLiteral(

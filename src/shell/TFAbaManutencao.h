@@ -32,7 +32,6 @@ public:
     void ExecutaItem(int item);
     // 1: items 1..15; 2: items 16..23 and the result list.
     void MostraPagina(int pagina);
-    int Pagina() const;
 
     // For the backup item, once the backup screen has closed: shows the last
     // roster date again on the main window and puts the roster period into the
@@ -43,7 +42,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void ExecutarItem();
+    // "Executar Item": runs the item whose number Edit8 holds.
+    void Button1Click();
     // Paints, empties and shows the result list.
     void PreparaLista(const QColor& cor);
 
