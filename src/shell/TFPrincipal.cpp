@@ -4,6 +4,8 @@
 #include "Falha.h"
 #include "Inicio.h"
 #include "Sistema.h"
+#include "TFAbaConsultas.h"
+#include "TFAbaManutencao.h"
 #include "Tenta.h"
 
 #include <QDialog>
@@ -62,6 +64,8 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     MontaAba(QStringLiteral("TabSheet1"), QStringLiteral("Consultas"), QStringLiteral("Image3"));
     MontaAba(QStringLiteral("TabSheet5"), QStringLiteral("Primeira Utilização"),
              QStringLiteral("Image7"));
+    abaManutencao = new TFAbaManutencao(*this);
+    abaConsultas = new TFAbaConsultas(*this);
 
     PassosIniciais(inicio);
 }

@@ -8,6 +8,8 @@ class Inicio;
 class QDialog;
 class QLabel;
 class QTabWidget;
+class TFAbaConsultas;
+class TFAbaManutencao;
 struct Sistema;
 
 // FPrincipal, "Página Principal da Aplicação": the seven tabs and the cover.
@@ -29,6 +31,9 @@ public:
     // The area of a tab ("TabSheet3" ...) where its controls go, beside the flag.
     QWidget* ConteudoAba(const QString& aba) const;
     QTabWidget* Paginas() const { return paginas; }
+    // The menu tabs, where the screens they open are attached (DefineAcao).
+    TFAbaManutencao* AbaManutencao() const { return abaManutencao; }
+    TFAbaConsultas* AbaConsultas() const { return abaConsultas; }
 
     void AplicaCores() override;
     void MostraCapa() override;
@@ -50,4 +55,6 @@ private:
     QLabel* label16;
     QLabel* label24;
     QLabel* label25;
+    TFAbaManutencao* abaManutencao;
+    TFAbaConsultas* abaConsultas;
 };
