@@ -1,11 +1,14 @@
 #include "TFPrincipal.h"
 
 #include "CoresQt.h"
+#include "Escalacao.h"
 #include "Falha.h"
 #include "Inicio.h"
 #include "Sistema.h"
 #include "TFAbaConsultas.h"
 #include "TFAbaManutencao.h"
+#include "TFIncExcAltSv.h"
+#include "TFIncExcInd.h"
 #include "Tenta.h"
 
 #include <QDialog>
@@ -66,6 +69,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
              QStringLiteral("Image7"));
     abaManutencao = new TFAbaManutencao(*this);
     abaConsultas = new TFAbaConsultas(*this);
+    CriaTelas();
 
     PassosIniciais(inicio);
 }
@@ -116,15 +120,30 @@ QWidget* TFPrincipal::MontaAba(const QString& nome, const QString& titulo, const
     return conteudo;
 }
 
+TFPrincipal::~TFPrincipal() = default;
+
+void TFPrincipal::CriaTelas() {
+    // Windows of their own (not children of this one), each created once.
+    FIncExcInd = std::make_unique<TFIncExcInd>(sis);
+    FIncExcAltSv = std::make_unique<TFIncExcAltSv>(sis);
+
+    abaManutencao->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    abaManutencao->DefineAcao(8, [this] {
+        Tenta(sis.dialogos, [this] { DesfazerEscalacao(sis); });
+        MostraUltimaEscala(sis.UltimaEscala);
+    });
+    abaManutencao->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
+}
+
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {
-    return findChild<QWidget*>(aba + QStringLiteral("Conteudo"));
+    return paginas->findChild<QWidget*>(aba + QStringLiteral("Conteudo"));
 }
 
 void TFPrincipal::PassosIniciais(Inicio& inicio) {
     Tenta(sis.dialogos, [&] {
         const QPixmap bandeira = CarregaFigura(sis, QStringLiteral("Bandeira.bmp"));
         for (const char* nome : {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7"})
-            findChild<QLabel*>(QLatin1String(nome))->setPixmap(bandeira);
+            paginas->findChild<QLabel*>(QLatin1String(nome))->setPixmap(bandeira);
         paginas->setCurrentIndex(0);
         inicio.PassosIniciais(sis);
         label20->setText(sis.NiveisCapa.Organizacao());
@@ -147,10 +166,10 @@ void TFPrincipal::AbreTela(QDialog* tela) {
 
 void TFPrincipal::AplicaCores() {
     PintaFundo(this, CorDoSlot(sis, 1));
-    PintaFundo(findChild<QWidget*>(QStringLiteral("ListBox1")), CorDoSlot(sis, 2));
+    PintaFundo(paginas->findChild<QWidget*>(QStringLiteral("ListBox1")), CorDoSlot(sis, 2));
     for (const char* nome :
          {"ListBox2", "ListBox3", "ListBox4", "ListBox5", "ListBox6", "SGGradeSv"})
-        PintaFundo(findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis, 3));
+        PintaFundo(paginas->findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis, 3));
 }
 
 void TFPrincipal::MostraCapa() {
@@ -161,12 +180,12 @@ void TFPrincipal::MostraCapa() {
 }
 
 void TFPrincipal::EscondeEscalar() {
-    if (auto* b = findChild<QWidget*>(QStringLiteral("BEscalar")))
+    if (auto* b = paginas->findChild<QWidget*>(QStringLiteral("BEscalar")))
         b->hide();
 }
 
 void TFPrincipal::MostraUltimaEscala(Data dia) {
     for (const char* nome : {"LUltimaEscala", "Label53"})
-        if (auto* l = findChild<QLabel*>(QLatin1String(nome)))
+        if (auto* l = paginas->findChild<QLabel*>(QLatin1String(nome)))
             l->setText(dia.Texto());
 }

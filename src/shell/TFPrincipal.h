@@ -3,6 +3,7 @@
 #include "AtualizaPrincipal.h"
 
 #include <QWidget>
+#include <memory>
 
 class Inicio;
 class QDialog;
@@ -10,6 +11,8 @@ class QLabel;
 class QTabWidget;
 class TFAbaConsultas;
 class TFAbaManutencao;
+class TFIncExcAltSv;
+class TFIncExcInd;
 struct Sistema;
 
 // FPrincipal, "Página Principal da Aplicação": the seven tabs and the cover.
@@ -20,6 +23,7 @@ public:
     // Runs the start-up steps: the flag on the tabs, the cover from Niveis.Txt,
     // the aliases. A failing step is shown and the window stays usable.
     TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai = nullptr);
+    ~TFPrincipal() override;
 
     Sistema& sis;
 
@@ -46,6 +50,8 @@ signals:
 
 private:
     void MontaCapa();
+    // The screens the tabs open, created once, and the menu items bound to them.
+    void CriaTelas();
     QWidget* MontaAba(const QString& nome, const QString& titulo, const QString& imagem);
     void PassosIniciais(Inicio& inicio);
 
@@ -57,4 +63,9 @@ private:
     QLabel* label25;
     TFAbaManutencao* abaManutencao;
     TFAbaConsultas* abaConsultas;
+
+public:
+    // The screens opened from the tabs.
+    std::unique_ptr<TFIncExcInd> FIncExcInd;
+    std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
 };
