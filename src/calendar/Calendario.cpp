@@ -57,7 +57,7 @@ Data ProxDiaPreto(Sistema& s, Data dia) {
 
 QString MarcaVermelho(Sistema& s, Data dia) {
     for (const QString& linha : s.pasta.LeLinhas(arquivo))
-        if (s.LeData(linha) == dia)
+        if (s.pasta.ConverteData(linha, arquivo) == dia)
             return QStringLiteral(" * ");
     return QString();
 }

@@ -3,7 +3,10 @@
 Sistema::Sistema(const QString& pastaDados, const QString& pastaBackup, Relogio& r, Dialogos& d)
     : relogio(r), dialogos(d), pasta(pastaDados, r), dm(pastaDados, pastaBackup), VetBas(1001),
       VetHist(MaxHist + 1), VetSgte(MaxSgte + 1), VetFora(MaxSgte + 1), VetObriga(MaxSgte + 1),
-      MatQuant(DiasMatQuant), MatQuantCopia(DiasMatQuant), VetIrmaos(1001), VetIrmaosR(1001) {}
+      MatQuant(DiasMatQuant), MatQuantCopia(DiasMatQuant), VetIrmaos(1001), VetIrmaosR(1001) {
+    // The daily quantity table starts unbuilt, untouched, with nothing saved.
+    CriaTabelaQuantidades(*this);
+}
 
 std::optional<Data> Sistema::LeData(const QString& texto) const {
     return Data::DeTexto(texto, relogio.Hoje().ParaQDate().year());

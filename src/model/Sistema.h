@@ -106,4 +106,10 @@ struct Sistema {
     Data UltimaEscala;
     // Colour slots 1..13: the palette number each slot shows (ArqCores.Txt).
     std::array<int, 14> SlotsCores{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+
+    // --- Priorities between duties ---
+    // The board of duties by person, columns 0..30 and rows 0..1000: row 0 the
+    // duties' Descr, column 0 the persons' Num, "S" where the person stands in
+    // the duty's rotation. The membership board shows it too.
+    GradeTexto SGQuadroEscalas{31, 1001};
 };

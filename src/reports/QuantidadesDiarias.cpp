@@ -37,9 +37,12 @@ void ConstroiTabelaQuantidades(Sistema& s) {
                         .arg((t.UltimaEscala + 1).Texto(), t.FimPeriodo.Texto())
                         .arg(n)
                         .arg(DiasMatQuant));
+    // Only defined duties take part: an empty Descr would end the table for
+    // LinhaDoServico.
+    const auto participa = [&](int k) { return t.Participa[k] && s.VetSv[k].Definido(); };
     int servicos = 0;
     for (int k = 1; k <= 30; ++k)
-        if (t.Participa[k])
+        if (participa(k))
             ++servicos;
     GradeTexto& g = t.SGQuantMilSvDia;
     g = GradeTexto(qMax(n, 0) + 1, 2 + servicos);
@@ -51,7 +54,7 @@ void ConstroiTabelaQuantidades(Sistema& s) {
     }
     int r = 2;
     for (int k = 1; k <= 30; ++k) {
-        if (!t.Participa[k])
+        if (!participa(k))
             continue;
         const TipoVetSv& sv = s.VetSv[k];
         g.DefineCel(0, r, sv.Descr);
@@ -93,8 +96,9 @@ std::optional<QString> FechaTabelaQuantidades(Sistema& s) {
     for (int r = 2; r <= t.UltimaLinha(); ++r)
         for (int c = 1; c <= t.Dias(); ++c)
             if (g.Cel(c, r) != semSv && !NumeroInteiro(g.Cel(c, r)))
-                return QStringLiteral("A quantidade do serviço %1 no dia %2 não é um número "
-                                      "inteiro: \"%3\".\nCorrija a célula antes de continuar.")
+                return QStringLiteral("A quantidade do serviço %1 no dia %2 deve ser um número "
+                                      "inteiro (0 ou mais), e não \"%3\".\nCorrija a célula "
+                                      "antes de continuar.")
                     .arg(g.Cel(0, r), g.Cel(c, 0), g.Cel(c, r));
     for (int c = 1; c <= t.Dias() && c <= DiasMatQuant; ++c)
         for (int r = 2; r <= t.UltimaLinha() && r <= 31; ++r)

@@ -1,0 +1,225 @@
+#include "TFSemExped.h"
+
+#include "CoresQt.h"
+#include "Sistema.h"
+#include "Tenta.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int linhasGrade = 20;
+
+QPlainTextEdit* Memo(QWidget* pai, const char* nome, const QStringList& linhas) {
+    auto* m = new QPlainTextEdit(pai);
+    m->setObjectName(QLatin1String(nome));
+    m->setReadOnly(true);
+    m->setPlainText(linhas.join(QLatin1Char('\n')));
+    return m;
+}
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+    auto* b = new QPushButton(texto, pai);
+    b->setObjectName(QLatin1String(nome));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(QLatin1String(nome));
+    return l;
+}
+
+} // namespace
+
+TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
+    setObjectName(QStringLiteral("FSemExped"));
+    setWindowTitle(QStringLiteral("Escala Vermelha"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    auto* label1 = Rotulo(this, "Label1", QStringLiteral("Dia Inicial"));
+    edit2 = new QLineEdit(this);
+    edit2->setObjectName(QStringLiteral("Edit2"));
+    edit2->setEnabled(false);
+    auto* label3 = Rotulo(this, "Label3", QStringLiteral("Dia Final"));
+    edit1 = new QLineEdit(this);
+    edit1->setObjectName(QStringLiteral("Edit1"));
+    auto* button1 = Botao(this, "Button1", QStringLiteral("Incluir Automático"));
+    auto* memo1 =
+        Memo(this, "Memo1",
+             {QStringLiteral("  - Inclusão automá-"), QStringLiteral("tica de  Sábados  e"),
+              QStringLiteral("Domingos."), QString(), QStringLiteral("  - Os   demais   dias"),
+              QStringLiteral("de Escala  Vermelha"), QStringLiteral("(feriados  e dias sem"),
+              QStringLiteral("expediente) deverão"), QStringLiteral("ser incluídos usando"),
+              QStringLiteral("o painel ao lado.")});
+    auto* memo2 = Memo(this, "Memo2",
+                       {QStringLiteral("   - Inclusão / Exclusão Manual de dias de "),
+                        QStringLiteral(" Escala  Vermelha  ( feriados  e dias  sem "),
+                        QStringLiteral(" expediente) ")});
+
+    auto* grupo = new QGroupBox(this);
+    grupo->setObjectName(QStringLiteral("RadioGroup1"));
+    auto* radio1 = new QRadioButton(QStringLiteral("Incluir dia  na Escala Vermelha"), grupo);
+    radio1->setObjectName(QStringLiteral("RadioButton1"));
+    auto* radio2 = new QRadioButton(QStringLiteral("Excluir dia da Escala Vermelha"), grupo);
+    radio2->setObjectName(QStringLiteral("RadioButton2"));
+    auto* radio3 = new QRadioButton(QStringLiteral("Listar dias de Escala Vermelha"), grupo);
+    radio3->setObjectName(QStringLiteral("RadioButton3"));
+    auto* radios = new QVBoxLayout(grupo);
+    radios->addWidget(radio1);
+    radios->addWidget(radio2);
+    radios->addWidget(radio3);
+
+    auto* label2 = Rotulo(this, "Label2", QStringLiteral("Feriados"));
+    grade = new QTableWidget(linhasGrade, 1, this);
+    grade->setObjectName(QStringLiteral("StringGrid1"));
+    grade->horizontalHeader()->hide();
+    grade->verticalHeader()->hide();
+    grade->horizontalHeader()->setStretchLastSection(true);
+    lista = new QListWidget(this);
+    lista->setObjectName(QStringLiteral("ListBox1"));
+    lista->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    incluir = Botao(this, "Button3", QStringLiteral("Incluir"));
+    excluir = Botao(this, "Button4", QStringLiteral("Excluir"));
+    auto* sair = Botao(this, "Button2", QStringLiteral("Sair"));
+
+    auto* esquerda = new QGridLayout;
+    esquerda->addWidget(label1, 0, 0);
+    esquerda->addWidget(edit2, 0, 1);
+    esquerda->addWidget(label3, 1, 0);
+    esquerda->addWidget(edit1, 1, 1);
+    esquerda->addWidget(button1, 2, 0, 1, 2);
+    esquerda->addWidget(memo1, 3, 0, 1, 2);
+
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(memo2);
+    direita->addWidget(grupo);
+    direita->addWidget(label2);
+    auto* listas = new QHBoxLayout;
+    listas->addWidget(grade);
+    listas->addWidget(lista);
+    direita->addLayout(listas, 1);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(incluir);
+    botoes->addWidget(excluir);
+    botoes->addStretch();
+    botoes->addWidget(sair);
+    direita->addLayout(botoes);
+
+    auto* tudo = new QHBoxLayout(this);
+    tudo->addLayout(esquerda);
+    tudo->addLayout(direita, 1);
+    resize(620, 460);
+
+    connect(button1, &QPushButton::clicked, this, &TFSemExped::IncluirAutomatico);
+    connect(incluir, &QPushButton::clicked, this, &TFSemExped::Incluir);
+    connect(excluir, &QPushButton::clicked, this, &TFSemExped::Excluir);
+    connect(sair, &QPushButton::clicked, this, &TFSemExped::Sair);
+    connect(radio1, &QRadioButton::clicked, this, &TFSemExped::MostraInclusao);
+    connect(radio2, &QRadioButton::clicked, this, &TFSemExped::MostraExclusao);
+    connect(radio3, &QRadioButton::clicked, this, &TFSemExped::MostraListagem);
+}
+
+void TFSemExped::reject() {}
+
+void TFSemExped::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (!evento->spontaneous())
+        Ativa();
+}
+
+void TFSemExped::Ativa() {
+    PintaFundo(this, CorDoSlot(sis, 1));
+    for (const char* nome : {"Memo1", "Memo2", "StringGrid1", "ListBox1"})
+        PintaFundo(findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis, 6));
+    estado = EstadoSemExped();
+    Tenta(sis.dialogos, [&] { edit1->setText(AtivaSemExped(sis, estado)); });
+    edit2->setText(sis.UltimaEscala.Texto());
+    excluir->hide();
+    incluir->hide();
+    grade->hide();
+    lista->hide();
+}
+
+void TFSemExped::IncluirAutomatico() {
+    Tenta(sis.dialogos, [&] {
+        IncluiAutomatico(sis, estado, edit2->text(), edit1->text());
+        lista->hide();
+        grade->hide();
+        incluir->hide();
+        excluir->hide();
+    });
+}
+
+void TFSemExped::Incluir() {
+    QStringList celulas;
+    for (int r = 0; r < grade->rowCount(); ++r)
+        celulas << (grade->item(r, 0) ? grade->item(r, 0)->text() : QString());
+    Tenta(sis.dialogos, [&] {
+        if (!IncluiManual(sis, estado, celulas, edit2->text()))
+            return;
+        grade->clearContents();
+        grade->hide();
+        incluir->hide();
+    });
+}
+
+void TFSemExped::Excluir() {
+    QStringList escolhidas;
+    for (const QListWidgetItem* item : lista->selectedItems())
+        escolhidas << item->text();
+    Tenta(sis.dialogos, [&] {
+        if (ExcluiSemExped(sis, escolhidas, edit2->text()))
+            Lista();
+    });
+}
+
+void TFSemExped::Sair() {
+    if (PodeSairSemExped(sis, estado, edit2->text(), edit1->text()))
+        done(QDialog::Accepted);
+}
+
+void TFSemExped::MostraInclusao() {
+    incluir->show();
+    grade->show();
+    lista->hide();
+}
+
+void TFSemExped::MostraExclusao() {
+    lista->clear();
+    excluir->show();
+    incluir->hide();
+    grade->hide();
+    lista->show();
+    Tenta(sis.dialogos, [&] { Lista(); });
+}
+
+void TFSemExped::MostraListagem() {
+    lista->hide();
+    lista->clear();
+    excluir->hide();
+    incluir->hide();
+    grade->hide();
+    lista->show();
+    Tenta(sis.dialogos, [&] { Lista(); });
+}
+
+void TFSemExped::Lista() {
+    lista->show();
+    lista->clear();
+    lista->addItems(ListagemSemExped(sis));
+}
