@@ -1,14 +1,17 @@
 #include "TFPrincipal.h"
 
+#include "Contadores.h"
 #include "CoresQt.h"
 #include "Escalacao.h"
 #include "Falha.h"
 #include "Inicio.h"
+#include "Prioridades.h"
 #include "Sistema.h"
 #include "TFAbaConsultas.h"
 #include "TFAbaManutencao.h"
 #include "TFIncExcAltSv.h"
 #include "TFIncExcInd.h"
+#include "TFSemExped.h"
 #include "Tenta.h"
 
 #include <QDialog>
@@ -124,15 +127,19 @@ TFPrincipal::~TFPrincipal() = default;
 
 void TFPrincipal::CriaTelas() {
     // Windows of their own (not children of this one), each created once.
+    FSemExped = std::make_unique<TFSemExped>(sis);
     FIncExcInd = std::make_unique<TFIncExcInd>(sis);
     FIncExcAltSv = std::make_unique<TFIncExcAltSv>(sis);
 
     abaManutencao->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    abaManutencao->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     abaManutencao->DefineAcao(8, [this] {
         Tenta(sis.dialogos, [this] { DesfazerEscalacao(sis); });
         MostraUltimaEscala(sis.UltimaEscala);
     });
     abaManutencao->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
+    abaManutencao->DefineAcao(20, [this] { EqualizaContadores(sis); });
+    abaManutencao->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

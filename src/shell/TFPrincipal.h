@@ -13,6 +13,7 @@ class TFAbaConsultas;
 class TFAbaManutencao;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFSemExped;
 struct Sistema;
 
 // FPrincipal, "Página Principal da Aplicação": the seven tabs and the cover.
@@ -66,6 +67,7 @@ private:
 
 public:
     // The screens opened from the tabs.
+    std::unique_ptr<TFSemExped> FSemExped;
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
 };

@@ -1,0 +1,40 @@
+#include "Contadores.h"
+
+#include "Sistema.h"
+
+void EqualizaContadores(Sistema& s) {
+    if (!s.dialogos.Confirma(QStringLiteral(
+            "   Este procedimento irá igualar todas as quantidades de\r\rserviços virtuais em "
+            "todas as escalas. Isto pode ser necessário\r\rquando as escalas estiverem "
+            "desequilibradas, com alguns militares \r\rtirando mais serviços que outros \r\r"
+            "                     Deseja continuar?")))
+        return;
+    DMGeral::Transacao t(s.dm, Banco::Principal);
+    for (int n = 1; n <= 30; ++n)
+        s.dm.IgualaRodizio(n);
+    t.Confirma();
+}
+
+void NormalizaContadores(Sistema& s) {
+    CarregaVetSv(s, Banco::Principal);
+    CarregaVetBas(s, Banco::Principal);
+    s.ListaSvAtual.clear();
+    DMGeral::Transacao t(s.dm, Banco::Principal);
+    for (int k = 1; k <= 30; ++k) {
+        if (!s.VetSv[k].Definido())
+            continue;
+        GradeTexto& g = s.Grades.GradeSv[k];
+        const QString tabela = QStringLiteral("Sv%1.DB").arg(k);
+        LimpaGrade(g);
+        CarregaGradeSv(s, g, tabela, Banco::Principal);
+        const auto minimo = ContadoresIniciais(s, g, k, QString(), QString());
+        for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r) {
+            const int pt = g.Cel(1, r).toInt() - minimo.Pt + 3;
+            const int vm = g.Cel(2, r).toInt() - minimo.Vm + 3;
+            g.DefineCel(1, r, QString::number(pt < 0 ? 3 : pt));
+            g.DefineCel(2, r, QString::number(vm < 0 ? 3 : vm));
+        }
+        GravaGradeSv(s, g, tabela, Banco::Principal);
+    }
+    t.Confirma();
+}
