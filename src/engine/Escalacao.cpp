@@ -21,10 +21,12 @@ void ConfirmaComUltimaEscala(Sistema& s, DMGeral::Transacao& trans, Data nova) {
 }
 
 void DesfazDias(Sistema& s, Data dia) {
+    // The duty records come first: the grids to reload, and to save back, are
+    // those of the duties the table defines now.
+    CarregaVetSv(s, Banco::Principal);
     CarregaGrades(s, Banco::Principal);
     CarregaSemExped(s);
     CarregaVetBas(s, Banco::Principal);
-    CarregaVetSv(s, Banco::Principal);
     LimpaSel(s);
     FiltroHist filtro;
     filtro.Desde = dia;
