@@ -254,8 +254,10 @@ void DMGeral::Transacao::Confirma() {
 
 DMGeral::Cursor::Cursor(QSqlQuery consulta) : q(std::move(consulta)) {
     const QSqlRecord r = q.record();
-    for (int i = 0; i < r.count(); ++i)
+    for (int i = 0; i < r.count(); ++i) {
+        indices.insert(r.fieldName(i), i);
         indices.insert(r.fieldName(i).toLower(), i);
+    }
 }
 
 bool DMGeral::Cursor::Proximo() {
@@ -263,7 +265,10 @@ bool DMGeral::Cursor::Proximo() {
 }
 
 int DMGeral::Cursor::Indice(const QString& campo) const {
-    const auto it = indices.constFind(campo.toLower());
+    // Fields are read by their own names; other spellings of the case work too.
+    auto it = indices.constFind(campo);
+    if (it == indices.constEnd())
+        it = indices.constFind(campo.toLower());
     if (it == indices.constEnd())
         throw Falha(QStringLiteral("Campo inexistente: %1").arg(campo));
     return *it;
@@ -287,19 +292,30 @@ bool DMGeral::Cursor::Vazio(const QString& campo) const {
 }
 
 QString DMGeral::Cursor::Texto(const QString& campo) const {
-    const QVariant v = Valor(campo);
+    return Texto(Indice(campo));
+}
+
+QString DMGeral::Cursor::Texto(int indice) const {
+    const QVariant v = q.value(indice);
     return v.isNull() ? QString() : v.toString();
 }
 
 int DMGeral::Cursor::Inteiro(const QString& campo) const {
-    const QVariant v = Valor(campo);
+    return Inteiro(Indice(campo));
+}
+
+int DMGeral::Cursor::Inteiro(int indice) const {
+    const QVariant v = q.value(indice);
     if (v.isNull())
         return 0;
+    const int tipo = v.typeId();
+    if (tipo == QMetaType::LongLong || tipo == QMetaType::Int)
+        return v.toInt();
     bool ok = false;
     const int n = v.toString().trimmed().toInt(&ok);
     if (!ok)
         throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
-                        .arg(v.toString(), campo));
+                        .arg(v.toString(), q.record().fieldName(indice)));
     return n;
 }
 

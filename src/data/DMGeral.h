@@ -68,9 +68,12 @@ public:
         int Inteiro(const QString& campo) const;
         Data DataCampo(const QString& campo) const; // a NULL date is day 0
         QStringList Colunas() const;
+        // The position of a field, to read it many times by position.
+        int Indice(const QString& campo) const;
+        QString Texto(int indice) const;
+        int Inteiro(int indice) const;
 
     private:
-        int Indice(const QString& campo) const;
         QSqlQuery q;
         QHash<QString, int> indices;
     };

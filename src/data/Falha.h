@@ -15,3 +15,10 @@ private:
     QString texto;
     QByteArray utf8;
 };
+
+// An operation the operator asked for and the program declines (a capacity it
+// would exceed, a day outside the period...): nothing was changed.
+class Recusa : public Falha {
+public:
+    using Falha::Falha;
+};

@@ -16,11 +16,13 @@ public:
     // The daily quantity table FQuantMilSvDia: modal, or opened and closed at
     // once (which refreshes it).
     virtual void MostraQuantidades(bool modal) = 0;
-    // The wait panel PAvisoAguarde.
+    // The wait panel PAvisoAguarde, and the pause the screen makes while it
+    // shows the black-day message.
     virtual void Aguarde(const QString& texto, bool vermelho) { (void)texto, (void)vermelho; }
+    virtual void Pausa() {}
     virtual void FimAguarde() {}
-    // The reminder FAvisoVerificar, shown with the caption of its Label1, and
-    // closed.
+    // The reminder FAvisoVerificar, shown (with that caption of its Label1, or
+    // the one it has when rotulo is empty), and closed.
     virtual void MostraLembrete(const QString& rotulo) { (void)rotulo; }
     virtual void FechaLembrete() {}
 };

@@ -69,7 +69,11 @@ void AtualizaContadores(Sistema& s, const QString& tipo, const QString& num, int
     }
 }
 
-QString NomeDoMilitar(const Sistema& s, const QString& num) {
+QString NomeDoMilitar(const Sistema& s, const QString& num, const IndicePessoal* indice) {
+    if (indice) {
+        const int a = indice->Registro(num);
+        return a == 0 ? QString() : s.VetBas[a].Nome;
+    }
     for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
         if (s.VetBas[a].Num == num)
             return s.VetBas[a].Nome;
@@ -119,11 +123,11 @@ void PreparaPrevisao(Sistema& s, Data fim) {
     CarregaVetBas(s, Banco::Principal);
     CarregaVetHist(s, Banco::Principal);
     const Data L = s.UltimaEscala;
-    if (fim - L > DiasMatQuant - 1)
-        throw Falha(QStringLiteral("O período de %1 a %2 é longo demais: escale no máximo %3 dias "
-                                   "de cada vez.")
-                        .arg((L + 1).Texto(), fim.Texto())
-                        .arg(DiasMatQuant - 1));
+    if (fim - L > DiasMatQuant)
+        throw Recusa(QStringLiteral("O período de %1 a %2 é longo demais: escale no máximo %3 "
+                                    "dias de cada vez.")
+                         .arg((L + 1).Texto(), fim.Texto())
+                         .arg(DiasMatQuant));
     const Data H = Horizonte(L, fim);
     // Every duty and day of the run adds one history entry: refuse before
     // computing what could not be kept.
@@ -136,16 +140,16 @@ void PreparaPrevisao(Sistema& s, Data fim) {
         }
     const int livres = MaxHist - (PrimeiraHistLivre(s) - 1);
     if (necessarias > livres)
-        throw Falha(QStringLiteral("O Arquivo Histórico não comporta esta escalação: ela precisa "
-                                   "de %1 registros e só há lugar para %2 (o limite é de %3).\n"
-                                   "Apague os registros antigos com o item 7 da guia "
-                                   "/Manutenção/ e verifique de novo.")
-                        .arg(necessarias)
-                        .arg(livres)
-                        .arg(MaxHist));
+        throw Recusa(QStringLiteral("O Arquivo Histórico não comporta esta escalação: ela precisa "
+                                    "de %1 registros e só há lugar para %2 (o limite é de %3).\n"
+                                    "Apague os registros antigos com o item 7 da guia "
+                                    "/Manutenção/ e verifique de novo.")
+                         .arg(necessarias)
+                         .arg(livres)
+                         .arg(MaxHist));
     OrdenaPorPrioridade(s);
     s.DiasPeriodo.fill(Data());
-    for (int i = 1; i <= 366 && L + (i - 1) <= fim; ++i)
+    for (int i = 1; i <= DiasMatQuant + 1 && L + (i - 1) <= fim; ++i)
         s.DiasPeriodo[i] = L + (i - 1);
     if (s.DiasPeriodo[1].Zero())
         s.DiasPeriodo[1] = L;
@@ -221,7 +225,7 @@ void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const 
             s.SGEscVm.Cel(1, sv.CodSv) == QLatin1String("X"))
             Reserva(s, pessoa, sv.CodSv, sv.Folga, dia);
         numeros += pessoa + QLatin1Char(' ');
-        nomes += pessoa + QLatin1Char('-') + NomeDoMilitar(s, pessoa) + QStringLiteral("  ");
+        nomes += pessoa + QLatin1Char('-') + NomeDoMilitar(s, pessoa, &c.indice) + QStringLiteral("  ");
         if (c.E < dia && dia <= c.H)
             diaTexto = QLatin1String(DataNuncaTexto);
         if (!grade.TemRepetidos()) {
@@ -287,6 +291,7 @@ void Prever(Sistema& s, JanelasEscala& janelas) {
     PrevisaoPreta(s, *fim);
     if (s.ErroNaPreta) {
         janelas.MostraAviso();
+        janelas.MostraLembrete(QString());
         s.Aba.QAvisoAuxVisivel = true;
         s.MontarVermelhaAntes = true;
         LimpaVetSgte(s);

@@ -56,6 +56,6 @@ int Sorteio(Sistema& s);
 // and records the day (unless "13/05/09") as his last duty of the kind in sv.
 void AtualizaContadores(Sistema& s, const QString& tipo, const QString& num, int passo,
                         const QString& diaTexto, int sv);
-QString NomeDoMilitar(const Sistema& s, const QString& num);
+QString NomeDoMilitar(const Sistema& s, const QString& num, const IndicePessoal* indice = nullptr);
 // The lines of one duty in the forecast listing, wrapped before 90 characters.
 QStringList LinhasDaListagem(const QString& descr, const QString& nomes);

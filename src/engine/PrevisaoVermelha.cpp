@@ -8,10 +8,10 @@
 namespace {
 
 // VetSgte has no room for one more reservation.
-class ReservasCheias : public Falha {
+class ReservasCheias : public Recusa {
 public:
     ReservasCheias()
-        : Falha(
+        : Recusa(
               QStringLiteral(
                   "As reservas da Escala Vermelha não cabem na lista de bloqueios (%1 registros): "
                   "a escala não foi montada.\nEscale um período menor, ou marque \"Não\" para "
@@ -140,6 +140,7 @@ void PrevisaoVermelha(Sistema& s, JanelasEscala& janelas) {
     }
     if (s.ErroNaPreta) {
         janelas.MostraEscolhaVm();
+        janelas.MostraLembrete(QStringLiteral("Clicar novamente no botão"));
         s.ErroNaPreta = false;
         s.EscolhaVmRevista = true;
     } else {

@@ -1,86 +1,80 @@
 #include "GradeTexto.h"
 
+#include <numeric>
 #include <utility>
 
 GradeTexto::GradeTexto(int c, int l)
-    : colunas(c), linhas(l), celulas(static_cast<size_t>(c) * l), chaves(static_cast<size_t>(l)) {}
+    : colunas(c), linhas(l), celulas(static_cast<size_t>(c) * l), chaves(static_cast<size_t>(l)),
+      slotDaLinha(static_cast<size_t>(l)), linhaDoSlot(static_cast<size_t>(l)) {
+    std::iota(slotDaLinha.begin(), slotDaLinha.end(), 0);
+    std::iota(linhaDoSlot.begin(), linhaDoSlot.end(), 0);
+}
 
 void GradeTexto::Redimensiona(int novasColunas, int novasLinhas) {
     if (novasColunas == colunas && novasLinhas == linhas)
         return;
-    std::vector<QString> novas(static_cast<size_t>(novasColunas) * novasLinhas);
+    GradeTexto nova(novasColunas, novasLinhas);
     for (int r = 0; r < qMin(linhas, novasLinhas); ++r)
         for (int c = 0; c < qMin(colunas, novasColunas); ++c)
-            novas[static_cast<size_t>(r) * novasColunas + c] =
-                std::move(celulas[static_cast<size_t>(r) * colunas + c]);
-    celulas = std::move(novas);
-    colunas = novasColunas;
-    linhas = novasLinhas;
-    chaves.assign(static_cast<size_t>(linhas), ChaveOrdem());
-    indiceValido = false;
+            nova.Celula(c, r) = std::move(Celula(c, r));
+    nova.Cortada = Cortada;
+    *this = std::move(nova);
 }
 
 void GradeTexto::DefineCel(int coluna, int linha, const QString& texto) {
-    QString& celula = celulas[static_cast<size_t>(linha) * colunas + coluna];
+    QString& celula = Celula(coluna, linha);
     if (celula == texto)
         return;
     celula = texto;
-    chaves[static_cast<size_t>(linha)].geracao = 0;
+    auto& c = chaves[static_cast<size_t>(slotDaLinha[static_cast<size_t>(linha)])];
+    if (coluna == 0 || coluna == 1 || coluna == 3)
+        c.pretas.geracao = 0;
+    if (coluna == 0 || coluna == 2 || coluna == 4)
+        c.vermelhas.geracao = 0;
     if (coluna == 0)
+        indiceValido = false;
+}
+
+void GradeTexto::LinhasReordenadas(int maiorLinha) {
+    // The numbers before the first empty row are the same; with no number
+    // twice, each keeps its slot and the index stays right.
+    if (indiceValido && (repetidos || maiorLinha >= primeiraVazia))
         indiceValido = false;
 }
 
 void GradeTexto::TrocaLinhas(int a, int b) {
     if (a == b)
         return;
-    QString* la = &celulas[static_cast<size_t>(a) * colunas];
-    QString* lb = &celulas[static_cast<size_t>(b) * colunas];
-    for (int c = 0; c < colunas; ++c)
-        la[c].swap(lb[c]);
-    std::swap(chaves[static_cast<size_t>(a)], chaves[static_cast<size_t>(b)]);
-    if (!indiceValido)
-        return;
-    if (repetidos || a >= primeiraVazia || b >= primeiraVazia) {
-        indiceValido = false;
-        return;
-    }
-    indice[la[0]] = a;
-    indice[lb[0]] = b;
+    std::swap(slotDaLinha[static_cast<size_t>(a)], slotDaLinha[static_cast<size_t>(b)]);
+    linhaDoSlot[static_cast<size_t>(slotDaLinha[static_cast<size_t>(a)])] = a;
+    linhaDoSlot[static_cast<size_t>(slotDaLinha[static_cast<size_t>(b)])] = b;
+    LinhasReordenadas(qMax(a, b));
 }
 
 void GradeTexto::Permuta(const std::vector<int>& origem) {
     const int m = static_cast<int>(origem.size()) - 1;
-    std::vector<QString> antigas(celulas.begin() + colunas,
-                                 celulas.begin() + static_cast<ptrdiff_t>(m + 1) * colunas);
-    std::vector<ChaveOrdem> chavesAntigas(chaves.begin() + 1, chaves.begin() + m + 1);
-    const bool manterIndice = indiceValido && !repetidos && m < primeiraVazia;
+    std::vector<int> novos(static_cast<size_t>(m) + 1);
+    for (int i = 1; i <= m; ++i)
+        novos[static_cast<size_t>(i)] = slotDaLinha[static_cast<size_t>(origem[i])];
     for (int i = 1; i <= m; ++i) {
-        const int o = origem[static_cast<size_t>(i)];
-        if (o == i)
-            continue;
-        for (int c = 0; c < colunas; ++c)
-            celulas[static_cast<size_t>(i) * colunas + c] =
-                std::move(antigas[static_cast<size_t>(o - 1) * colunas + c]);
-        chaves[static_cast<size_t>(i)] = chavesAntigas[static_cast<size_t>(o - 1)];
-        if (manterIndice)
-            indice[Cel(0, i)] = i;
+        slotDaLinha[static_cast<size_t>(i)] = novos[static_cast<size_t>(i)];
+        linhaDoSlot[static_cast<size_t>(novos[static_cast<size_t>(i)])] = i;
     }
-    if (!manterIndice)
-        indiceValido = false;
+    LinhasReordenadas(m);
 }
 
 void GradeTexto::Reindexa() const {
-    indice.clear();
+    slotDoNum.clear();
     repetidos = false;
     int r = 1;
     for (; r < linhas; ++r) {
         const QString& num = Cel(0, r);
         if (num.isEmpty())
             break;
-        if (indice.contains(num))
+        if (slotDoNum.contains(num))
             repetidos = true;
         else
-            indice.insert(num, r);
+            slotDoNum.insert(num, slotDaLinha[static_cast<size_t>(r)]);
     }
     primeiraVazia = r;
     indiceValido = true;
@@ -95,7 +89,8 @@ int GradeTexto::PrimeiraVazia() const {
 int GradeTexto::LinhaDe(const QString& num) const {
     if (!indiceValido)
         Reindexa();
-    return indice.value(num, 0);
+    const auto it = slotDoNum.constFind(num);
+    return it == slotDoNum.constEnd() ? 0 : linhaDoSlot[static_cast<size_t>(*it)];
 }
 
 bool GradeTexto::TemRepetidos() const {

@@ -8,10 +8,12 @@
 // A grid of texts addressed by column and row, both from 0. The working grids
 // of the rotations use columns 0..4 and rows 1..500; row 0 carries no data.
 //
-// Column 0 is indexed: LinhaDe() finds the first row before the first empty
-// row whose column 0 holds a text, without scanning. Every write goes through
-// DefineCel() or TrocaLinhas() so that the index and the per-row order keys
-// (see OrdenaGrade) stay right.
+// Rows are kept in slots and the grid holds the slot of each row, so that
+// reordering rows (the rotation order, many times per forecast) moves numbers,
+// not texts. Column 0 is indexed: LinhaDe() finds the first row before the
+// first empty row whose column 0 holds a text, without scanning. Every write
+// goes through DefineCel(), TrocaLinhas() or Permuta() so that the index and
+// the per-row order keys (see OrdenaGrade) stay right.
 class GradeTexto {
 public:
     GradeTexto(int colunas = 5, int linhas = 501);
@@ -22,7 +24,8 @@ public:
     void Redimensiona(int novasColunas, int novasLinhas);
 
     const QString& Cel(int coluna, int linha) const {
-        return celulas[static_cast<size_t>(linha) * colunas + coluna];
+        return celulas[static_cast<size_t>(slotDaLinha[static_cast<size_t>(linha)]) * colunas +
+                       coluna];
     }
     void DefineCel(int coluna, int linha, const QString& texto);
     // Exchanges the whole rows a and b.
@@ -43,23 +46,39 @@ public:
     // refuses to write the grid back.
     bool Cortada = false;
 
-    // Order key cached per row (OrdenaGrade): valid while the row is untouched
-    // and the same kind and seniority map are used.
+    // Order key cached per row and kind (OrdenaGrade): valid while the
+    // columns it is made of are untouched and the same seniority map is used.
     struct ChaveOrdem {
         std::uint64_t valor = 0;
         std::uint64_t geracao = 0; // 0 = not computed
-        bool pretas = false;
     };
-    ChaveOrdem& Chave(int linha) { return chaves[static_cast<size_t>(linha)]; }
+    ChaveOrdem& Chave(int linha, bool pretas) {
+        auto& c = chaves[static_cast<size_t>(slotDaLinha[static_cast<size_t>(linha)])];
+        return pretas ? c.pretas : c.vermelhas;
+    }
 
 private:
+    QString& Celula(int coluna, int linha) {
+        return celulas[static_cast<size_t>(slotDaLinha[static_cast<size_t>(linha)]) * colunas +
+                       coluna];
+    }
     void Reindexa() const;
+    // Rows 1..m were only reordered among themselves.
+    void LinhasReordenadas(int maiorLinha);
 
     int colunas;
     int linhas;
-    std::vector<QString> celulas;
-    std::vector<ChaveOrdem> chaves;
-    mutable QHash<QString, int> indice;
+    std::vector<QString> celulas;  // by slot
+    struct ChavesDaLinha {
+        ChaveOrdem pretas;    // made of columns 0, 1 and 3
+        ChaveOrdem vermelhas; // made of columns 0, 2 and 4
+    };
+    std::vector<ChavesDaLinha> chaves; // by slot
+    std::vector<int> slotDaLinha;
+    std::vector<int> linhaDoSlot;
+    // Column 0 index: the slot of each number's first row before the first
+    // empty row.
+    mutable QHash<QString, int> slotDoNum;
     mutable int primeiraVazia = 0;
     mutable bool repetidos = false;
     mutable bool indiceValido = false;

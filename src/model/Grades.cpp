@@ -4,6 +4,8 @@
 #include "Servicos.h"
 #include "Sistema.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 FGrades::FGrades() : GradeSv(31), GradeSvPt(31), GradeSvVm(31) {}
@@ -46,6 +48,9 @@ void CarregaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banc
     const int maximo = g.Linhas() - 1;
     int r = 0;
     g.Cortada = false;
+    const int num = t.Indice(QStringLiteral("Num")), pt = t.Indice(QStringLiteral("Pt")),
+              vm = t.Indice(QStringLiteral("Vm")), usvPt = t.Indice(QStringLiteral("USvPt")),
+              usvVm = t.Indice(QStringLiteral("USvVm"));
     while (t.Proximo()) {
         if (++r > maximo) {
             g.Cortada = true;
@@ -55,11 +60,11 @@ void CarregaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banc
                             .arg(DMGeral::NomeTabela(tabela))
                             .arg(maximo));
         }
-        g.DefineCel(0, r, t.Texto(QStringLiteral("Num")));
-        g.DefineCel(1, r, QString::number(t.Inteiro(QStringLiteral("Pt"))));
-        g.DefineCel(2, r, QString::number(t.Inteiro(QStringLiteral("Vm"))));
-        g.DefineCel(3, r, t.Texto(QStringLiteral("USvPt")));
-        g.DefineCel(4, r, t.Texto(QStringLiteral("USvVm")));
+        g.DefineCel(0, r, t.Texto(num));
+        g.DefineCel(1, r, QString::number(t.Inteiro(pt)));
+        g.DefineCel(2, r, QString::number(t.Inteiro(vm)));
+        g.DefineCel(3, r, t.Texto(usvPt));
+        g.DefineCel(4, r, t.Texto(usvVm));
     }
 }
 
@@ -138,19 +143,68 @@ struct PartesChave {
     long long antiguidade;
 };
 
+// A whole number written plainly (digits, an optional minus sign); the slow
+// conversion handles anything else.
+bool InteiroSimples(const QString& t, long long& valor) {
+    const qsizetype n = t.size();
+    if (n == 0 || n > 12)
+        return false;
+    qsizetype i = t[0] == QLatin1Char('-') ? 1 : 0;
+    if (i == n)
+        return false;
+    long long v = 0;
+    for (; i < n; ++i) {
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 + (c - u'0');
+    }
+    valor = t[0] == QLatin1Char('-') ? -v : v;
+    return true;
+}
+
+// A "dd/mm/yy" date as the grids write it, read without the general parser.
+std::optional<Data> DataDaGrade(const QString& t, int anoAtual) {
+    if (t.size() == 8 && t[2] == QLatin1Char('/') && t[5] == QLatin1Char('/')) {
+        int v[3];
+        bool ok = true;
+        for (int p = 0; p < 3 && ok; ++p) {
+            const char16_t a = t[p * 3].unicode(), b = t[p * 3 + 1].unicode();
+            ok = a >= u'0' && a <= u'9' && b >= u'0' && b <= u'9';
+            v[p] = (a - u'0') * 10 + (b - u'0');
+        }
+        if (ok) {
+            const int inicioJanela = anoAtual - 50;
+            int ano = inicioJanela - inicioJanela % 100 + v[2];
+            if (ano < inicioJanela)
+                ano += 100;
+            const QDate d(ano, v[1], v[0]);
+            if (d.isValid())
+                return Data::DeQDate(d);
+        }
+    }
+    return Data::DeTexto(t, anoAtual);
+}
+
 PartesChave Partes(const GradeTexto& g, int linha, bool pretas, const MapaAntiguidade& mapa) {
     const int colContador = pretas ? 1 : 2;
     const int colData = pretas ? 3 : 4;
-    bool ok = false;
-    const long long contador = g.Cel(colContador, linha).trimmed().toLongLong(&ok);
-    if (!ok)
-        throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (contador do militar %2)")
-                        .arg(g.Cel(colContador, linha), g.Cel(0, linha)));
-    const auto dia = Data::DeTexto(g.Cel(colData, linha), mapa.AnoAtual());
+    const QString& textoContador = g.Cel(colContador, linha);
+    long long contador = 0;
+    if (!InteiroSimples(textoContador, contador)) {
+        bool ok = false;
+        contador = textoContador.trimmed().toLongLong(&ok);
+        if (!ok)
+            throw Falha(
+                QStringLiteral("\"%1\" não é um número inteiro válido (contador do militar %2)")
+                    .arg(textoContador, g.Cel(0, linha)));
+    }
+    const auto dia = DataDaGrade(g.Cel(colData, linha), mapa.AnoAtual());
     if (!dia)
         throw Falha(QStringLiteral("\"%1\" não é uma data válida (último serviço do militar %2)")
                         .arg(g.Cel(colData, linha), g.Cel(0, linha)));
-    return {contador + 100, (*dia - DataNunca()) + 10000LL, 10000LL - mapa.Antig(g.Cel(0, linha))};
+    return {contador + 100, (*dia - DataNunca()) + 10000LL,
+            10000LL - mapa.Antig(g.Cel(0, linha))};
 }
 
 // The text key packed into a number that orders the same way: each character
@@ -311,9 +365,10 @@ void OrdenaGrade(Sistema& s, GradeTexto& g, const QString& tipo, const MapaAntig
     // Each row's key once: from the row's cache when the row is untouched since
     // it was computed with this map and kind.
     std::vector<std::uint64_t> chaves(static_cast<size_t>(m) + 1, 0);
+    std::vector<int> novas; // rows whose key was computed now
     for (int r = 1; r <= m; ++r) {
-        GradeTexto::ChaveOrdem& cache = g.Chave(r);
-        if (cache.geracao == mapa.Geracao() && cache.pretas == pretas) {
+        GradeTexto::ChaveOrdem& cache = g.Chave(r, pretas);
+        if (cache.geracao == mapa.Geracao()) {
             chaves[r] = cache.valor;
             continue;
         }
@@ -321,20 +376,62 @@ void OrdenaGrade(Sistema& s, GradeTexto& g, const QString& tipo, const MapaAntig
             OrdenaPorTexto(s, g, m, pretas, mapa);
             return;
         }
-        cache = {chaves[r], mapa.Geracao(), pretas};
+        cache = {chaves[r], mapa.Geracao()};
+        novas.push_back(r);
     }
 
-    int descidas = 0;
-    for (int r = 2; r <= m; ++r)
-        descidas += chaves[r - 1] > chaves[r] ? 1 : 0;
-    if (descidas == 0)
+    bool ordenada = true;
+    for (int r = 2; r <= m && ordenada; ++r)
+        ordenada = chaves[r - 1] <= chaves[r];
+    if (ordenada)
         return;
+
+    // The sorted order of the keys. When the untouched rows are still in order
+    // (a sort since the last few changes), the changed rows are merged in;
+    // otherwise everything is sorted.
+    std::vector<std::pair<std::uint64_t, int>> ordem;
+    ordem.reserve(static_cast<size_t>(m));
+    std::vector<char> nova(static_cast<size_t>(m) + 1, 0);
+    for (int r : novas)
+        nova[r] = 1;
+    bool restoOrdenado = novas.size() * 4 < static_cast<size_t>(m);
+    std::uint64_t anterior = 0;
+    for (int r = 1; r <= m && restoOrdenado; ++r)
+        if (!nova[r]) {
+            restoOrdenado = chaves[r] >= anterior;
+            anterior = chaves[r];
+        }
+    if (restoOrdenado) {
+        std::vector<std::pair<std::uint64_t, int>> mudadas, resto;
+        for (int r = 1; r <= m; ++r)
+            (nova[r] ? mudadas : resto).emplace_back(chaves[r], r);
+        std::sort(mudadas.begin(), mudadas.end());
+        std::merge(resto.begin(), resto.end(), mudadas.begin(), mudadas.end(),
+                   std::back_inserter(ordem));
+    } else {
+        for (int r = 1; r <= m; ++r)
+            ordem.emplace_back(chaves[r], r);
+        std::sort(ordem.begin(), ordem.end());
+    }
+    // With no two equal keys the sorted order is the only one the exchange
+    // sort can reach; equal keys need the exchange sort itself.
+    bool empates = false;
+    for (int i = 1; i < m && !empates; ++i)
+        empates = ordem[i - 1].first == ordem[i].first;
     std::vector<int> origem(static_cast<size_t>(m) + 1);
-    for (int r = 0; r <= m; ++r)
-        origem[r] = r;
-    if (descidas * 16 > m)
-        TrocaTudo(chaves, origem, m);
-    else
-        TrocaPoucos(chaves, origem, m);
+    if (!empates) {
+        for (int i = 0; i < m; ++i)
+            origem[i + 1] = ordem[i].second;
+    } else {
+        for (int r = 0; r <= m; ++r)
+            origem[r] = r;
+        int descidas = 0;
+        for (int r = 2; r <= m; ++r)
+            descidas += chaves[r - 1] > chaves[r] ? 1 : 0;
+        if (descidas * 16 > m)
+            TrocaTudo(chaves, origem, m);
+        else
+            TrocaPoucos(chaves, origem, m);
+    }
     g.Permuta(origem);
 }

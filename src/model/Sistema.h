@@ -76,8 +76,8 @@ struct Sistema {
     QString Operacao;
     bool ErroNaPreta = false;
     // Entry 1 the last roster date, then one day more per entry up to the end
-    // day; a zero date ends the list.
-    std::array<Data, 367> DiasPeriodo{};
+    // day; a zero date ends the list. Room for the longest period, 366 days.
+    std::array<Data, DiasMatQuant + 2> DiasPeriodo{};
     int IntervaloFolga = 0;
     int CursorGrade = 1;
     // The pseudo-random generator, seeded with 0 at program start.

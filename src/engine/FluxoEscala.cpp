@@ -1,0 +1,254 @@
+#include "FluxoEscala.h"
+
+#include "Falha.h"
+#include "JanelasEscala.h"
+#include "Previsao.h"
+#include "PrevisaoVermelha.h"
+#include "Prioridades.h"
+#include "Sistema.h"
+
+namespace {
+
+void EsvaziaListas(Sistema& s) {
+    s.ListBox2.clear();
+    s.ListBox5.clear();
+    s.ListBox6.clear();
+}
+
+void SoVerificarVisivel(Sistema& s) {
+    s.Aba.Edit1Habilitado = true;
+    s.Aba.Button6Visivel = true;
+    s.Aba.BPreverVisivel = false;
+    s.Aba.BEscalarVisivel = false;
+    s.Aba.BDesfazerVisivel = false;
+    EsvaziaListas(s);
+}
+
+void RefazVetSgte(Sistema& s) {
+    LimpaVetSgte(s);
+    JuntaVetSgte(s);
+}
+
+void RedPhasePending(Sistema& s) {
+    s.Operacao = QStringLiteral("Desfazer");
+    s.MontarVermelhaAntes = true;
+    s.ErroNaPreta = false;
+}
+
+// The restart at the next verification ("Procedure"): the table is shown again
+// with the operator's earlier numbers, the red choices stay.
+void ReiniciaComEscolhas(Sistema& s) {
+    s.IniciarEscolhaVm = false;
+    s.Quantidades.TabelaConstruida = 1;
+    s.Quantidades.Tocada = true;
+    RestauraMatQuant(s);
+    RefazVetSgte(s);
+    RedPhasePending(s);
+}
+
+// The restart after the red choices ("CopiaEdit1").
+void ReiniciaAposEscolhaVm(Sistema& s) {
+    SoVerificarVisivel(s);
+    RefazVetSgte(s);
+    s.Quantidades.TabelaConstruida = 2;
+    s.Quantidades.Tocada = false;
+    GuardaMatQuant(s);
+    ZeraMatQuant(s);
+    RedPhasePending(s);
+}
+
+// Steps shared by the verification and the red-phase preparation: the end
+// day, the period, the duties taking part. False after a refusal (shown).
+bool ConfereDiaEPeriodo(Sistema& s, Data& fim) {
+    s.Aba.ErrosVisiveis = true;
+    const auto dia = s.LeData(s.Aba.Edit1);
+    if (!dia) {
+        s.dialogos.Aviso(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
+        return false;
+    }
+    // An end day on or before the last roster date would forecast nothing and
+    // let the commit move the last roster date back.
+    if (*dia <= s.UltimaEscala) {
+        s.dialogos.Aviso(QStringLiteral("O dia final deve ser posterior à última escalação (") +
+                         s.UltimaEscala.Texto() + QLatin1Char(')'));
+        s.Aba.Edit1Habilitado = true;
+        return false;
+    }
+    s.Aba.Edit1Habilitado = false;
+    const Data fimPeriodo = s.pasta.LeDataIniFim().second;
+    if (fimPeriodo < *dia) {
+        s.dialogos.Aviso(
+            QStringLiteral("Antes de escalar, você deve alongar a data de preparação do Sistema\n\n"
+                           "                         A data atual vai até o dia ") +
+            fimPeriodo.Texto() +
+            QStringLiteral("\n\n              Para ampliá-la, use o item 6. da aba /Manutenção/"));
+        s.Aba.Edit1Habilitado = true;
+        return false;
+    }
+    for (int k = 1; k <= 30; ++k) {
+        const bool definido = s.VetSv[k].Definido();
+        s.Quantidades.Participa[k] = definido;
+        if (definido)
+            s.VetSv[k].Sel = QStringLiteral("S");
+    }
+    s.Quantidades.UltimaEscala = s.UltimaEscala;
+    s.Quantidades.FimPeriodo = *dia;
+    fim = *dia;
+    return true;
+}
+
+void AjustaUmaVez(Sistema& s) {
+    if (s.AfastadosAjustados)
+        return;
+    AjustaAfastados(s);
+    s.AfastadosAjustados = true;
+}
+
+} // namespace
+
+void MostraAbaEscalar(Sistema& s, JanelasEscala& janelas) {
+    janelas.Aguarde(
+        QStringLiteral("Aguarde .... estou calculando as prioridades entre os serviços ...."),
+        false);
+    try {
+        CalculaPrioridades(s);
+    } catch (...) {
+        janelas.FimAguarde();
+        throw;
+    }
+    janelas.FimAguarde();
+}
+
+void ReiniciaEscala(Sistema& s) {
+    s.Aba.BEscVmEspVisivel = true;
+    s.EscolhaVmEditada = false;
+    s.IniciarEscolhaVm = true;
+    s.Quantidades.TabelaConstruida = 1;
+    s.Quantidades.Tocada = false;
+    SoVerificarVisivel(s);
+    LimpaVetSgte(s);
+    for (int i = 1; i <= MaxTemQueSer; ++i)
+        s.VetTemQueSer[i] = {QString(), 0, Data(1), QStringLiteral("N")};
+    LimpaVetFora(s);
+    LimpaVetObriga(s);
+    GuardaMatQuant(s);
+    ZeraMatQuant(s);
+    RedPhasePending(s);
+}
+
+bool PreverVermelha(Sistema& s, JanelasEscala& janelas) {
+    s.Operacao = QStringLiteral("Prever");
+    AjustaUmaVez(s);
+    Data fim;
+    if (!ConfereDiaEPeriodo(s, fim))
+        return false;
+    if (s.Quantidades.TabelaConstruida == 1) {
+        s.Quantidades.FaseVermelha = true;
+        try {
+            janelas.MostraQuantidades(true);
+        } catch (...) {
+            s.Quantidades.FaseVermelha = false;
+            throw;
+        }
+        s.Quantidades.FaseVermelha = false;
+    }
+    PrevisaoVermelha(s, janelas);
+    s.MontarVermelhaAntes = false;
+    return true;
+}
+
+ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
+    s.Aba.BEscVmEspVisivel = false;
+    janelas.FechaLembrete();
+    if (s.EscolhaVmRevista)
+        ReiniciaComEscolhas(s);
+    for (int i = 1; i <= MaxTemQueSer && !s.VetTemQueSer[i].Num.isEmpty(); ++i)
+        s.VetTemQueSer[i].Usado = QStringLiteral("N");
+    if (s.MontarVermelhaAntes) {
+        janelas.Aguarde(QStringLiteral("Aguarde .... estou montando as escalas vermelhas ...."),
+                        true);
+        s.EscolhaVmRevista = false;
+        try {
+            PreverVermelha(s, janelas);
+        } catch (...) {
+            // A failure keeps the red phase pending for the next try.
+            janelas.FimAguarde();
+            throw;
+        }
+        s.MontarVermelhaAntes = false;
+        janelas.FimAguarde();
+        if (s.EscolhaVmRevista) {
+            ReiniciaAposEscolhaVm(s);
+            return ResultadoVerificacao::Reiniciada;
+        }
+    }
+    AjustaUmaVez(s);
+    Data fim;
+    if (!ConfereDiaEPeriodo(s, fim))
+        return ResultadoVerificacao::Recusada;
+    janelas.Aguarde(QStringLiteral("Aguarde ... Estou montando as escalas pretas  "), false);
+    janelas.Pausa();
+    try {
+        janelas.MostraQuantidades(s.Quantidades.TabelaConstruida == 1);
+        Prever(s, janelas);
+    } catch (...) {
+        janelas.FimAguarde();
+        throw;
+    }
+    janelas.FimAguarde();
+    return ResultadoVerificacao::Prevista;
+}
+
+void DescartaEscala(Sistema& s, JanelasEscala& janelas) {
+    janelas.FechaLembrete();
+    ReiniciaEscala(s);
+}
+
+void MostraErros(Sistema& s, bool erros) {
+    s.Aba.ErrosVisiveis = erros;
+}
+
+void AjustaAfastados(Sistema& s) {
+    // The personnel records come from the table: memory may hold a swap
+    // listing's invented duty dates, which must not become permanent.
+    CarregaVetBas(s, Banco::Principal);
+    CarregaVetSv(s, Banco::Principal);
+    QStringList ausentes;
+    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
+        if (!s.VetBas[a].PR.isEmpty())
+            ausentes << s.VetBas[a].Num;
+    if (ausentes.isEmpty())
+        return;
+    // Duty by duty, each rotation read and written once: the same result as
+    // person by person, since a person's changes touch only his own rows.
+    DMGeral::Transacao trans(s.dm, Banco::Principal);
+    for (int k = 1; k <= 30; ++k) {
+        if (!s.VetSv[k].Definido())
+            continue;
+        GradeTexto& g = s.Grades.GradeSv[k];
+        const QString tabela = QStringLiteral("Sv%1.DB").arg(k);
+        LimpaGrade(g);
+        CarregaGradeSv(s, g, tabela, Banco::Principal);
+        bool mudou = false;
+        for (const QString& num : ausentes) {
+            QList<std::pair<int, std::pair<int, int>>> linhas;
+            for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r)
+                if (g.Cel(0, r) == num) {
+                    linhas.append({r, {g.Cel(1, r).toInt(), g.Cel(2, r).toInt()}});
+                    g.DefineCel(1, r, QStringLiteral("999"));
+                    g.DefineCel(2, r, QStringLiteral("999"));
+                }
+            if (linhas.isEmpty())
+                continue;
+            const auto entrada = ContadoresIniciais(s, g, k, s.ListaSvAtual, num);
+            for (const auto& [r, antigos] : linhas) {
+                g.DefineCel(1, r, QString::number(qMax(entrada.Pt, antigos.first)));
+                g.DefineCel(2, r, QString::number(qMax(entrada.Vm, antigos.second)));
+            }
+            mudou = true;
+        }
+        if (mudou)
+            GravaGradeSv(s, g, tabela, Banco::Principal);
+    }
+    trans.Confirma();
+}
