@@ -23,7 +23,8 @@ void Verifica(RegistroMaximo& r, int dias, int dutiesSim) {
     FechaEscolhaVmEsp(s);
     s.Aba.Edit1 = (s.UltimaEscala + dias).Texto();
     JanelasSemTela janelas(s);
-    Verificar(s, janelas);
+    if (Verificar(s, janelas) != ResultadoVerificacao::Prevista || s.ListBox2.isEmpty())
+        qFatal("a verificação não chegou à previsão");
 }
 
 // A year of every duty would need more history entries than the 10000 the

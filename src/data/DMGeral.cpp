@@ -96,7 +96,13 @@ QString DMGeral::Arquivo(Banco banco) const {
     return QDir(Pasta(banco)).filePath(QLatin1String(NomeArquivo));
 }
 
+void DMGeral::EsqueceBanco(Banco banco) {
+    for (auto it = memoria.begin(); it != memoria.end();)
+        it = it->first.first == static_cast<int>(banco) ? memoria.erase(it) : std::next(it);
+}
+
 void DMGeral::DefinePastaBackup(const QString& pasta) {
+    EsqueceBanco(Banco::Backup);
     auto& c = conexoes[1];
     if (c) {
         QSqlDatabase::database(c->nome, false).close();
@@ -191,6 +197,8 @@ void DMGeral::Executa(QSqlQuery& q, const QString& contexto) {
 
 void DMGeral::ExecutaComando(const QString& sql, const QVariantList& valores,
                              const QString& contexto) {
+    // contexto names the table the statement changes.
+    Esquece(Banco::Principal, contexto);
     Transacao t(*this, Banco::Principal);
     QSqlQuery q = Prepara(Banco::Principal, sql);
     for (const QVariant& v : valores)
@@ -220,11 +228,13 @@ void DMGeral::ConfirmaTransacao(Banco banco) {
         return;
     if (c.falhou) {
         db.rollback();
+        EsqueceBanco(banco);
         throw Falha(QStringLiteral("A gravação foi interrompida e desfeita; nada foi alterado."));
     }
     if (!db.commit()) {
         const QString erro = TextoErro(db.lastError());
         db.rollback();
+        EsqueceBanco(banco);
         throw Falha(QStringLiteral("Erro no banco de dados ao gravar: %1").arg(erro));
     }
 }
@@ -232,6 +242,7 @@ void DMGeral::ConfirmaTransacao(Banco banco) {
 void DMGeral::DesfazTransacao(Banco banco) {
     auto& c = *conexoes[static_cast<int>(banco)];
     c.falhou = true;
+    EsqueceBanco(banco);
     if (--c.profundidade == 0)
         QSqlDatabase::database(c.nome, false).rollback();
 }
@@ -252,38 +263,46 @@ void DMGeral::Transacao::Confirma() {
 
 // --- Tables ---
 
-DMGeral::Cursor::Cursor(QSqlQuery consulta) : q(std::move(consulta)) {
+std::shared_ptr<DMGeral::Linhas> DMGeral::LeTudo(QSqlQuery& q) {
+    auto dados = std::make_shared<Linhas>();
     const QSqlRecord r = q.record();
     for (int i = 0; i < r.count(); ++i) {
-        indices.insert(r.fieldName(i), i);
-        indices.insert(r.fieldName(i).toLower(), i);
+        dados->campos << r.fieldName(i);
+        dados->indices.insert(r.fieldName(i).toLower(), i);
+        dados->indices.insert(r.fieldName(i), i);
     }
+    while (q.next()) {
+        QVariantList linha;
+        linha.reserve(r.count());
+        for (int i = 0; i < r.count(); ++i)
+            linha << q.value(i);
+        dados->linhas << std::move(linha);
+    }
+    return dados;
 }
 
+DMGeral::Cursor::Cursor(std::shared_ptr<const Linhas> linhas) : dados(std::move(linhas)) {}
+
 bool DMGeral::Cursor::Proximo() {
-    return q.next();
+    return ++atual < dados->linhas.size();
 }
 
 int DMGeral::Cursor::Indice(const QString& campo) const {
     // Fields are read by their own names; other spellings of the case work too.
-    auto it = indices.constFind(campo);
-    if (it == indices.constEnd())
-        it = indices.constFind(campo.toLower());
-    if (it == indices.constEnd())
+    auto it = dados->indices.constFind(campo);
+    if (it == dados->indices.constEnd())
+        it = dados->indices.constFind(campo.toLower());
+    if (it == dados->indices.constEnd())
         throw Falha(QStringLiteral("Campo inexistente: %1").arg(campo));
     return *it;
 }
 
 QStringList DMGeral::Cursor::Colunas() const {
-    QStringList nomes;
-    const QSqlRecord r = q.record();
-    for (int i = 0; i < r.count(); ++i)
-        nomes << r.fieldName(i);
-    return nomes;
+    return dados->campos;
 }
 
 QVariant DMGeral::Cursor::Valor(const QString& campo) const {
-    return q.value(Indice(campo));
+    return dados->linhas[atual].value(Indice(campo));
 }
 
 bool DMGeral::Cursor::Vazio(const QString& campo) const {
@@ -296,7 +315,7 @@ QString DMGeral::Cursor::Texto(const QString& campo) const {
 }
 
 QString DMGeral::Cursor::Texto(int indice) const {
-    const QVariant v = q.value(indice);
+    const QVariant& v = dados->linhas[atual][indice];
     return v.isNull() ? QString() : v.toString();
 }
 
@@ -305,7 +324,7 @@ int DMGeral::Cursor::Inteiro(const QString& campo) const {
 }
 
 int DMGeral::Cursor::Inteiro(int indice) const {
-    const QVariant v = q.value(indice);
+    const QVariant& v = dados->linhas[atual][indice];
     if (v.isNull())
         return 0;
     const int tipo = v.typeId();
@@ -315,7 +334,7 @@ int DMGeral::Cursor::Inteiro(int indice) const {
     const int n = v.toString().trimmed().toInt(&ok);
     if (!ok)
         throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
-                        .arg(v.toString(), q.record().fieldName(indice)));
+                        .arg(v.toString(), dados->campos.value(indice)));
     return n;
 }
 
@@ -332,9 +351,18 @@ Data DMGeral::Cursor::DataCampo(const QString& campo) const {
 
 DMGeral::Cursor DMGeral::AbreTabela(Banco banco, const QString& nome) {
     const QString tabela = NomeTabela(nome);
+    const auto chave = std::make_pair(static_cast<int>(banco), tabela);
+    if (const auto it = memoria.find(chave); it != memoria.end())
+        return Cursor(it->second);
     QSqlQuery q = Prepara(banco, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(tabela));
     Executa(q, tabela);
-    return Cursor(std::move(q));
+    std::shared_ptr<const Linhas> dados = LeTudo(q);
+    memoria[chave] = dados;
+    return Cursor(dados);
+}
+
+void DMGeral::Esquece(Banco banco, const QString& tabela) {
+    memoria.erase(std::make_pair(static_cast<int>(banco), tabela));
 }
 
 qint64 DMGeral::ContaLinhas(Banco banco, const QString& nome) {
@@ -385,6 +413,16 @@ void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVar
         }
         Executa(*q, tabela);
     }
+    // What a read would now return (a date bound as QDate reads back as its
+    // ISO text, which the cursor reads the same way).
+    auto escritas = std::make_shared<Linhas>();
+    for (int i = 0; i < campos.size(); ++i) {
+        escritas->campos << campos[i];
+        escritas->indices.insert(campos[i].toLower(), i);
+        escritas->indices.insert(campos[i], i);
+    }
+    escritas->linhas = linhas;
+    memoria[std::make_pair(static_cast<int>(banco), tabela)] = escritas;
     t.Confirma();
 }
 
@@ -423,7 +461,7 @@ QList<LinhaHist> DMGeral::ConsultaHist(const FiltroHist& f) {
     for (const QVariant& v : valores)
         q.addBindValue(v);
     Executa(q, QStringLiteral("Hist"));
-    Cursor c(std::move(q));
+    Cursor c(LeTudo(q));
     QList<LinhaHist> linhas;
     while (c.Proximo())
         linhas.append({c.DataCampo(QStringLiteral("Dia")), c.Inteiro(QStringLiteral("CodSv")),
@@ -493,7 +531,7 @@ DMGeral::Cursor DMGeral::ConsultaBasicoPorNum(const QString& num) {
                           QStringLiteral("SELECT * FROM Basico WHERE Num = ? ORDER BY rowid"));
     q.addBindValue(num);
     Executa(q, QStringLiteral("Basico"));
-    return Cursor(std::move(q));
+    return Cursor(LeTudo(q));
 }
 
 DMGeral::Cursor DMGeral::ConsultaBasicoPorPR(const QString& pr, bool igual) {
@@ -503,7 +541,7 @@ DMGeral::Cursor DMGeral::ConsultaBasicoPorPR(const QString& pr, bool igual) {
                     .arg(igual ? QStringLiteral("=") : QStringLiteral("<>")));
     q.addBindValue(pr);
     Executa(q, QStringLiteral("Basico"));
-    return Cursor(std::move(q));
+    return Cursor(LeTudo(q));
 }
 
 QStringList DMGeral::ColunasSvNBasico() {
@@ -539,5 +577,5 @@ DMGeral::Cursor DMGeral::ConsultaSvNBasico(int n) {
                  busca("Fim"), busca("USv"), t);
     QSqlQuery q = Prepara(Banco::Principal, sql);
     Executa(q, t);
-    return Cursor(std::move(q));
+    return Cursor(LeTudo(q));
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -57,10 +58,17 @@ public:
     static QStringList NomesTabelas();
     static QStringList Campos(const QString& tabela);
 
+    // The rows of a table or a query, read whole.
+    struct Linhas {
+        QStringList campos;
+        QHash<QString, int> indices; // by field name, and by its lower case
+        QList<QVariantList> linhas;
+    };
+
     // Walks the rows of a table or a query; fields are read by name.
     class Cursor {
     public:
-        explicit Cursor(QSqlQuery consulta);
+        explicit Cursor(std::shared_ptr<const Linhas> linhas);
         bool Proximo();
         QVariant Valor(const QString& campo) const;
         bool Vazio(const QString& campo) const; // NULL or ''
@@ -74,8 +82,8 @@ public:
         int Inteiro(int indice) const;
 
     private:
-        QSqlQuery q;
-        QHash<QString, int> indices;
+        std::shared_ptr<const Linhas> dados;
+        qsizetype atual = -1;
     };
 
     Cursor AbreTabela(Banco banco, const QString& nome);
@@ -132,6 +140,14 @@ private:
     QSqlDatabase Banco_(Banco banco);
     QSqlQuery Prepara(Banco banco, const QString& sql);
     void Executa(QSqlQuery& q, const QString& contexto);
+    // Reads every row a query returns.
+    static std::shared_ptr<Linhas> LeTudo(QSqlQuery& q);
+    // The tables as last read or written, so that a table read again and again
+    // with no write in between costs one read. Cleared for a database whose
+    // transaction is undone.
+    std::map<std::pair<int, QString>, std::shared_ptr<const Linhas>> memoria;
+    void Esquece(Banco banco, const QString& tabela);
+    void EsqueceBanco(Banco banco);
     void ExecutaComando(const QString& sql, const QVariantList& valores, const QString& contexto);
     void IniciaTransacao(Banco banco);
     void ConfirmaTransacao(Banco banco);

@@ -225,7 +225,8 @@ void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const 
             s.SGEscVm.Cel(1, sv.CodSv) == QLatin1String("X"))
             Reserva(s, pessoa, sv.CodSv, sv.Folga, dia);
         numeros += pessoa + QLatin1Char(' ');
-        nomes += pessoa + QLatin1Char('-') + NomeDoMilitar(s, pessoa, &c.indice) + QStringLiteral("  ");
+        nomes +=
+            pessoa + QLatin1Char('-') + NomeDoMilitar(s, pessoa, &c.indice) + QStringLiteral("  ");
         if (c.E < dia && dia <= c.H)
             diaTexto = QLatin1String(DataNuncaTexto);
         if (!grade.TemRepetidos()) {

@@ -68,7 +68,7 @@ private:
 
     int colunas;
     int linhas;
-    std::vector<QString> celulas;  // by slot
+    std::vector<QString> celulas; // by slot
     struct ChavesDaLinha {
         ChaveOrdem pretas;    // made of columns 0, 1 and 3
         ChaveOrdem vermelhas; // made of columns 0, 2 and 4

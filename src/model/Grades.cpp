@@ -203,8 +203,7 @@ PartesChave Partes(const GradeTexto& g, int linha, bool pretas, const MapaAntigu
     if (!dia)
         throw Falha(QStringLiteral("\"%1\" não é uma data válida (último serviço do militar %2)")
                         .arg(g.Cel(colData, linha), g.Cel(0, linha)));
-    return {contador + 100, (*dia - DataNunca()) + 10000LL,
-            10000LL - mapa.Antig(g.Cel(0, linha))};
+    return {contador + 100, (*dia - DataNunca()) + 10000LL, 10000LL - mapa.Antig(g.Cel(0, linha))};
 }
 
 // The text key packed into a number that orders the same way: each character
