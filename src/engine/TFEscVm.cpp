@@ -68,13 +68,17 @@ void MostraGradeEscolhaVm(QTableWidget* t, const GradeTexto& g) {
     const QBrush fundoFixo = t->palette().brush(QPalette::Button);
     for (int r = 0; r < t->rowCount() && r < g.Linhas(); ++r)
         for (int c = 0; c < t->columnCount() && c < g.Colunas(); ++c) {
-            auto* item = new QTableWidgetItem(g.Cel(c, r));
-            item->setFlags(Qt::ItemIsEnabled);
-            if (r == 0 || c == 0)
-                item->setBackground(fundoFixo);
-            if (c > 0)
-                item->setTextAlignment(Qt::AlignCenter);
-            t->setItem(r, c, item);
+            QTableWidgetItem* item = t->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled);
+                if (r == 0 || c == 0)
+                    item->setBackground(fundoFixo);
+                if (c > 0)
+                    item->setTextAlignment(Qt::AlignCenter);
+                t->setItem(r, c, item);
+            }
+            item->setText(g.Cel(c, r));
         }
 }
 
