@@ -103,7 +103,7 @@ TFEscVm::TFEscVm(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     auto* tudo = new QHBoxLayout(this);
     tudo->addWidget(grade);
     tudo->addLayout(direita, 1);
-    resize(680, 620);
+    resize(720, 640);
 
     connect(grade, &QTableWidget::cellClicked, this, &TFEscVm::Clica);
     connect(sair, &QPushButton::clicked, this, &QDialog::accept);

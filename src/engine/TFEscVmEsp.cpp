@@ -33,7 +33,7 @@ TFEscVmEsp::TFEscVmEsp(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     auto* tudo = new QHBoxLayout(this);
     tudo->addWidget(grade);
     tudo->addLayout(direita, 1);
-    resize(680, 620);
+    resize(720, 640);
 
     connect(grade, &QTableWidget::cellClicked, this, &TFEscVmEsp::Clica);
     connect(sair, &QPushButton::clicked, this, &QDialog::accept);
