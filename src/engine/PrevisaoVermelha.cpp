@@ -5,6 +5,8 @@
 #include "Previsao.h"
 #include "Sistema.h"
 
+#include <QSet>
+
 namespace {
 
 // VetSgte has no room for one more reservation.
@@ -55,15 +57,16 @@ void Reserva(Sistema& s, const QString& num, int sv, int folga, Data dia) {
     s.VetSgte[k + 1] = noDia;
 }
 
-void MarcaEscolhaVm(GradeTexto& g, int coluna, int linha) {
+bool MarcaEscolhaVm(GradeTexto& g, int coluna, int linha) {
     if (coluna < 1 || coluna > 3 || linha < 1 || linha > 30)
-        return;
+        return false;
     g.DefineCel(coluna, linha, QStringLiteral("X"));
     if (coluna == 1)
         g.DefineCel(2, linha, QString());
     if (coluna == 2)
         g.DefineCel(1, linha, QString());
     g.DefineCel(3, linha, QString());
+    return true;
 }
 
 void AbreEscolhaVm(Sistema& s) {
@@ -88,24 +91,17 @@ void FechaEscolhaVmEsp(Sistema& s) {
 }
 
 void ListaServicosIrmaos(Sistema& s) {
-    // Each rotation is read once; a person's list is then the duties whose
-    // rotation holds him, as ListaSvDoMilitar gives it.
+    // Each rotation is read once for all the persons.
     CarregaVetSv(s, Banco::Principal);
-    for (int k = 1; k <= 30; ++k)
-        if (s.VetSv[k].Definido()) {
-            LimpaGrade(s.Grades.GradeSv[k]);
-            CarregaGradeSv(s, s.Grades.GradeSv[k], QStringLiteral("Sv%1.DB").arg(k),
-                           Banco::Principal);
-        }
-    QStringList listas;
+    CarregaGrades(s, Banco::Principal);
+    QStringList listas; // in personnel order, each list once
+    QSet<QString> vistas;
     for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a) {
-        QStringList lista;
-        for (int k = 1; k <= 30; ++k)
-            if (s.VetSv[k].Definido() && s.Grades.GradeSv[k].LinhaDe(s.VetBas[a].Num) != 0)
-                lista << QString::number(k);
-        const QString texto = lista.join(',');
-        if (!listas.contains(texto))
-            listas << texto;
+        const QString lista = ListaSvNasGrades(s, s.VetBas[a].Num);
+        if (!vistas.contains(lista)) {
+            vistas.insert(lista);
+            listas << lista;
+        }
     }
     s.Memo2EscVm = {QStringLiteral("Serviços Irmãos desta Escalação"), QString(), QString()};
     int n = 0;

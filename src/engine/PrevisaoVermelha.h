@@ -25,7 +25,9 @@ void AbreEscolhaVm(Sistema& s);
 // SGEscVm).
 void AbreEscolhaVmEsp(Sistema& s);
 void FechaEscolhaVmEsp(Sistema& s);
-// A click on a cell of a choice grid (columns 1 to 3).
-void MarcaEscolhaVm(GradeTexto& grade, int coluna, int linha);
+// A click on a cell of a choice grid: "X" in it; "Sim" and "Não" exclude each
+// other and every click clears the row's "Erro". False, with nothing changed,
+// outside columns 1..3 and rows 1..30 (the headers and the duty names).
+bool MarcaEscolhaVm(GradeTexto& grade, int coluna, int linha);
 // Fills Memo2EscVm with the groups of sibling duties.
 void ListaServicosIrmaos(Sistema& s);

@@ -103,18 +103,18 @@ ContadoresEntrada ContadoresIniciais(Sistema& s, GradeTexto& g, int sv, const QS
     return {minPt == 999 ? 0 : minPt, minVm == 999 ? 0 : minVm};
 }
 
+QString ListaSvNasGrades(const Sistema& s, const QString& num) {
+    QStringList lista;
+    for (int k = 1; k <= 30; ++k)
+        if (s.VetSv[k].Definido() && s.Grades.GradeSv[k].LinhaDe(num) != 0)
+            lista << QString::number(k);
+    return lista.join(',');
+}
+
 QString ListaSvDoMilitar(Sistema& s, const QString& num) {
     CarregaVetSv(s, Banco::Principal);
-    QStringList lista;
-    for (int k = 1; k <= 30; ++k) {
-        if (!s.VetSv[k].Definido())
-            continue;
-        GradeTexto& g = s.Grades.GradeSv[k];
-        // Cleared first, so that rows left over from a longer rotation do not count.
-        LimpaGrade(g);
-        CarregaGradeSv(s, g, QStringLiteral("Sv%1.DB").arg(k), Banco::Principal);
-        if (g.LinhaDe(num) != 0)
-            lista << QString::number(k);
-    }
-    return lista.join(',');
+    // CarregaGrades clears each grid first, so that rows left over from a
+    // longer rotation do not count.
+    CarregaGrades(s, Banco::Principal);
+    return ListaSvNasGrades(s, num);
 }

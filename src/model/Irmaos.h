@@ -45,3 +45,6 @@ ContadoresEntrada ContadoresIniciais(Sistema& s, GradeTexto& g, int sv, const QS
 
 // The duties whose rotation table lists num, ascending, comma-separated.
 QString ListaSvDoMilitar(Sistema& s, const QString& num);
+// The same list over the working grids as they stand (CarregaGrades already
+// run), for callers that ask it for many persons.
+QString ListaSvNasGrades(const Sistema& s, const QString& num);

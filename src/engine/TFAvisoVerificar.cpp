@@ -1,0 +1,58 @@
+#include "TFAvisoVerificar.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+
+TFAvisoVerificar::TFAvisoVerificar(QWidget* pai) : QDialog(pai) {
+    setObjectName(QStringLiteral("FAvisoVerificar"));
+    setWindowTitle(QStringLiteral("                               AVISO:"));
+    setModal(false);
+
+    label1 = new QLabel(QStringLiteral("Clicar no botão "), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label2 = new QLabel(QStringLiteral("VERIFICAR"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    QFont destaque = label2->font();
+    destaque.setBold(true);
+    label2->setFont(destaque);
+    QPalette vermelho = label2->palette();
+    vermelho.setColor(QPalette::WindowText, Qt::red);
+    label2->setPalette(vermelho);
+    auto* label3 = new QLabel(QStringLiteral("(acima)"), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(label1);
+    layout->addWidget(label2);
+    layout->addWidget(label3);
+    layout->addStretch();
+}
+
+void TFAvisoVerificar::Mostra(QWidget* principal, const QString& rotulo1) {
+    label1->setText(rotulo1);
+    if (principal)
+        move(principal->pos() + QPoint(200, 150));
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFAvisoVerificar::TrazParaFrente() {
+    if (isVisible())
+        raise();
+}
+
+void TFAvisoVerificar::done(int resultado) {
+    RotuloPadrao();
+    QDialog::done(resultado);
+}
+
+void TFAvisoVerificar::closeEvent(QCloseEvent* evento) {
+    RotuloPadrao();
+    QDialog::closeEvent(evento);
+}
+
+void TFAvisoVerificar::RotuloPadrao() {
+    label1->setText(QStringLiteral("Clicar no botão"));
+}
