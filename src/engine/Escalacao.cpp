@@ -92,7 +92,7 @@ void Escalar(Sistema& s) {
     s.ListBox6.clear();
 }
 
-void DesfazerEscalacao(Sistema& s) {
+bool DesfazerEscalacao(Sistema& s) {
     s.dialogos.Aviso(QStringLiteral(
         "                                                CUIDADO !\n\nEsta opção irá apagar os "
         "dados de todos os serviços a partir da Data digitada\nSe você tiver dúvidas, melhor "
@@ -101,18 +101,19 @@ void DesfazerEscalacao(Sistema& s) {
         s.dialogos.Pergunta(QStringLiteral("Desfazer Escalas"),
                             QStringLiteral("Primeiro dia a eliminar (dd/mm/aa): "), QString());
     if (!resposta || resposta->isEmpty())
-        return;
+        return false;
     const auto dia = s.LeData(*resposta);
     if (!dia) {
         s.dialogos.Aviso(*resposta + QStringLiteral(" >>> Data inválida"));
-        return;
+        return false;
     }
     if (s.pasta.LeUltimaEscala() - *dia > 10 &&
         !s.dialogos.Confirma(QStringLiteral(
             "       Você deseja retroceder a escala mais de 10 dias\r\rEmbora seja possível, isso "
             "poderá alterar as folgas nos serviços\r\r                                         "
             "Deseja continuar?")))
-        return;
+        return false;
     s.Operacao = QStringLiteral("Desfazer");
     DesfazerAPartirDe(s, *dia);
+    return true;
 }

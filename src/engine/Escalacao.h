@@ -13,5 +13,6 @@ void Escalar(Sistema& s);
 // last-duty dates, and makes dia - 1 the last roster date. In one transaction.
 void DesfazerAPartirDe(Sistema& s, Data dia);
 // Maintenance item 8: the warning, the first day to remove, the question when
-// going back more than 10 days, then DesfazerAPartirDe.
-void DesfazerEscalacao(Sistema& s);
+// going back more than 10 days, then DesfazerAPartirDe. False when nothing was
+// undone (cancelled, not a date, or No to the question).
+bool DesfazerEscalacao(Sistema& s);

@@ -188,15 +188,16 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
         return ResultadoVerificacao::Recusada;
     janelas.Aguarde(QStringLiteral("Aguarde ... Estou montando as escalas pretas  "), false);
     janelas.Pausa();
+    bool prevista = false;
     try {
         janelas.MostraQuantidades(s.Quantidades.TabelaConstruida == 1);
-        Prever(s, janelas);
+        prevista = Prever(s, janelas);
     } catch (...) {
         janelas.FimAguarde();
         throw;
     }
     janelas.FimAguarde();
-    return ResultadoVerificacao::Prevista;
+    return prevista ? ResultadoVerificacao::Prevista : ResultadoVerificacao::Recusada;
 }
 
 void DescartaEscala(Sistema& s, JanelasEscala& janelas) {

@@ -15,7 +15,7 @@ void ReiniciaEscala(Sistema& s);
 
 enum class ResultadoVerificacao {
     Prevista,   // the forecast ran (the notice or the decision followed)
-    Recusada,   // a check refused the day or the period; its message was shown
+    Recusada,   // a check refused the day, the period or the history; its message was shown
     Reiniciada, // the red-day choices were shown: "Verificar" must be pressed again
 };
 // "Verificar": the checks, the absent persons' counters (once per run), the

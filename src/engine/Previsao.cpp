@@ -267,12 +267,15 @@ void PercorreDias(Sistema& s, ContextoPrevisao& c, Data ultimo, FasePrevisao fas
 
 void PrevisaoPreta(Sistema& s, Data fim) {
     PreparaPrevisao(s, fim);
+    // The "Erro" column shows the duties this forecast leaves unfilled.
+    for (int k = 1; k <= 30; ++k)
+        s.SGEscVm.DefineCel(3, k, QString());
     ContextoPrevisao c(s, fim);
     PercorreDias(s, c, c.H, FasePrevisao::Completa);
     CarregaVetSv(s, Banco::Principal);
 }
 
-void Prever(Sistema& s, JanelasEscala& janelas) {
+bool Prever(Sistema& s, JanelasEscala& janelas) {
     s.Operacao = QStringLiteral("Prever");
     s.Aba.RadioButton3 = false;
     s.Aba.RadioButton4 = false;
@@ -287,7 +290,7 @@ void Prever(Sistema& s, JanelasEscala& janelas) {
         s.dialogos.Aviso(*mensagem);
         s.Aba.BPreverVisivel = false;
         s.Aba.Button6Visivel = true;
-        return;
+        return false;
     }
     PrevisaoPreta(s, *fim);
     if (s.ErroNaPreta) {
@@ -301,4 +304,5 @@ void Prever(Sistema& s, JanelasEscala& janelas) {
         janelas.MostraDecisao();
     }
     s.Aba.BDesfazerVisivel = true;
+    return true;
 }

@@ -26,8 +26,8 @@ struct ContextoPrevisao {
 Data Horizonte(Data ultima, Data fim);
 
 // "Prever": the already-rostered check, the complete forecast, then the notice
-// (slots left unfilled) or the decision dialog.
-void Prever(Sistema& s, JanelasEscala& janelas);
+// (slots left unfilled) or the decision dialog. False when the check refused.
+bool Prever(Sistema& s, JanelasEscala& janelas);
 // The complete forecast over black and red days up to the end day typed.
 void PrevisaoPreta(Sistema& s, Data fim);
 

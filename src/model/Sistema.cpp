@@ -1,6 +1,7 @@
 #include "Sistema.h"
 
-Sistema::Sistema(const QString& pastaDados, const QString& pastaBackup, Relogio& r, Dialogos& d)
+Sistema::Sistema(const QString& pastaDados, const QString& pastaBackup, const Relogio& r,
+                 Dialogos& d)
     : relogio(r), dialogos(d), pasta(pastaDados, r), dm(pastaDados, pastaBackup), VetBas(1001),
       VetHist(MaxHist + 1), VetSgte(MaxSgte + 1), VetFora(MaxSgte + 1), VetObriga(MaxSgte + 1),
       MatQuant(DiasMatQuant), MatQuantCopia(DiasMatQuant), VetIrmaos(1001), VetIrmaosR(1001) {

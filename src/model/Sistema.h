@@ -23,12 +23,12 @@
 // main() (or by a test on a temporary folder) and handed to every screen and
 // routine; nothing of it is global.
 struct Sistema {
-    Sistema(const QString& pastaDados, const QString& pastaBackup, Relogio& relogio,
+    Sistema(const QString& pastaDados, const QString& pastaBackup, const Relogio& relogio,
             Dialogos& dialogos);
     Sistema(const Sistema&) = delete;
     Sistema& operator=(const Sistema&) = delete;
 
-    Relogio& relogio;
+    const Relogio& relogio;
     Dialogos& dialogos;
     PastaDados pasta;
     DMGeral dm;

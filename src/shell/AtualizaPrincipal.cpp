@@ -8,6 +8,7 @@ void AtualizaPrincipal(Sistema& s, TelaPrincipal* tela) {
     MontaIrmaos(s);
     t.AplicaCores();
     t.MostraCapa();
+    s.Aba.BEscalarVisivel = false;
     t.EscondeEscalar();
     CarregaVetSv(s, Banco::Principal);
     s.UltimaEscala = s.pasta.LeUltimaEscala();

@@ -8,6 +8,7 @@
 #include "Prioridades.h"
 #include "Sistema.h"
 #include "TFAbaConsultas.h"
+#include "TFAbaEscalarAutomatico.h"
 #include "TFAbaManutencao.h"
 #include "TFIncExcAltSv.h"
 #include "TFIncExcInd.h"
@@ -70,6 +71,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     MontaAba(QStringLiteral("TabSheet1"), QStringLiteral("Consultas"), QStringLiteral("Image3"));
     MontaAba(QStringLiteral("TabSheet5"), QStringLiteral("Primeira Utilização"),
              QStringLiteral("Image7"));
+    abaEscalar = new TFAbaEscalarAutomatico(*this);
     abaManutencao = new TFAbaManutencao(*this);
     abaConsultas = new TFAbaConsultas(*this);
     CriaTelas();

@@ -10,6 +10,7 @@ class QDialog;
 class QLabel;
 class QTabWidget;
 class TFAbaConsultas;
+class TFAbaEscalarAutomatico;
 class TFAbaManutencao;
 class TFIncExcAltSv;
 class TFIncExcInd;
@@ -38,6 +39,7 @@ public:
     QTabWidget* Paginas() const { return paginas; }
     // The menu tabs, where the screens they open are attached (DefineAcao).
     TFAbaManutencao* AbaManutencao() const { return abaManutencao; }
+    TFAbaEscalarAutomatico* AbaEscalar() const { return abaEscalar; }
     TFAbaConsultas* AbaConsultas() const { return abaConsultas; }
 
     void AplicaCores() override;
@@ -62,6 +64,7 @@ private:
     QLabel* label16;
     QLabel* label24;
     QLabel* label25;
+    TFAbaEscalarAutomatico* abaEscalar;
     TFAbaManutencao* abaManutencao;
     TFAbaConsultas* abaConsultas;
 

@@ -7,3 +7,8 @@
 // day typed, the daily quantity table built for the period with its default
 // numbers and closed (red: the red phase's table, black days at 0).
 void PreparaEscala(AmbienteTeste& a, Data fim, bool faseVermelha = false);
+
+// A small register: the last roster date Sunday 10/03/24, the period to the end
+// of March with Saturdays and Sundays red; duty 1 "Of Dia" (persons 1-3) and
+// duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest 1.
+void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1);

@@ -1,0 +1,188 @@
+#include "ComandoEscala.h"
+
+#include "AtualizaPrincipal.h"
+#include "Escalacao.h"
+#include "Falha.h"
+#include "FluxoEscala.h"
+#include "Inicio.h"
+#include "Instrucoes.h"
+#include "JanelasSemTela.h"
+#include "PrevisaoVermelha.h"
+#include "Sistema.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+enum Saida { Feito = 0, VagasAbertas = 1, Recusado = 2, ErroDeDados = 3 };
+
+// Records every message box and question in order; answers the questions and
+// the input box as the command line says.
+class DialogosRegistrados : public Dialogos {
+public:
+    void Aviso(const QString& texto) override { Textos << texto; }
+    bool Confirma(const QString& texto) override {
+        Textos << texto;
+        ++perguntas;
+        return sim;
+    }
+    std::optional<QString> Pergunta(const QString&, const QString&, const QString&) override {
+        return resposta;
+    }
+    QStringList Textos;
+    bool sim = false;
+    int perguntas = 0;
+    std::optional<QString> resposta;
+};
+
+struct Listas {
+    QStringList escala, erros, alertas;
+};
+
+void Imprime(QTextStream& saida, const Listas& l, const QStringList& mensagens) {
+    const auto secao = [&](const char* titulo, const QStringList& linhas) {
+        saida << titulo << '\n';
+        for (const QString& linha : linhas)
+            saida << linha << '\n';
+    };
+    secao("[Escala]", l.escala);
+    secao("[Erros]", l.erros);
+    secao("[Alertas]", l.alertas);
+    QStringList uma;
+    for (QString m : mensagens) {
+        m.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+        m.replace(QLatin1Char('\r'), QLatin1String("\\n"));
+        m.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        uma << m;
+    }
+    secao("[Mensagens]", uma);
+    saida.flush();
+}
+
+Listas Atuais(const Sistema& s) {
+    return {s.ListBox2, s.ListBox5, s.ListBox6};
+}
+
+} // namespace
+
+int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
+                         const QString& arquivoAliases) {
+    QCommandLineParser p;
+    const QCommandLineOption pasta(QStringLiteral("pasta-dados"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption hoje(QStringLiteral("hoje"), QString(), QStringLiteral("dd/mm/yyyy"));
+    const QCommandLineOption ate(QStringLiteral("ate"), QString(), QStringLiteral("dd/mm/yy"));
+    const QCommandLineOption vermelhaNao(QStringLiteral("vermelha-nao"), QString(),
+                                         QStringLiteral("lista"));
+    const QCommandLineOption aPartirDe(QStringLiteral("a-partir-de"), QString(),
+                                       QStringLiteral("dd/mm/yy"));
+    const QCommandLineOption sim(QStringLiteral("sim"));
+    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim});
+    p.addPositionalArgument(QStringLiteral("comando"),
+                            QStringLiteral("verificar, escalar ou desfazer"));
+
+    const auto uso = [&](const QString& erro) {
+        Imprime(saida, {},
+                {erro + QStringLiteral("\nUso: tarvolim-escala [--pasta-dados DIR] [--hoje "
+                                       "dd/mm/aaaa] verificar|escalar --ate dd/mm/aa "
+                                       "[--vermelha-nao 3,7] | desfazer --a-partir-de "
+                                       "dd/mm/aa [--sim]")});
+        return int(Recusado);
+    };
+    if (!p.parse(QStringList{QStringLiteral("tarvolim-escala")} + argumentos))
+        return uso(p.errorText());
+    const QString comando = p.positionalArguments().value(0);
+    const bool prever =
+        comando == QLatin1String("verificar") || comando == QLatin1String("escalar");
+    if (p.positionalArguments().size() != 1 || (!prever && comando != QLatin1String("desfazer")))
+        return uso(QStringLiteral("Comando inválido."));
+    if (prever && !p.isSet(ate))
+        return uso(QStringLiteral("Falta o dia final (--ate)."));
+    if (!prever && !p.isSet(aPartirDe))
+        return uso(QStringLiteral("Falta o primeiro dia a eliminar (--a-partir-de)."));
+
+    RelogioSistema relogioSistema;
+    std::optional<RelogioFixo> relogioFixo;
+    if (p.isSet(hoje)) {
+        const auto dia = Data::DeTexto(p.value(hoje), QDate::currentDate().year());
+        if (!dia)
+            return uso(p.value(hoje) + QStringLiteral(" >>> Data inválida (--hoje)"));
+        relogioFixo.emplace(*dia);
+    }
+    const Relogio& relogio = relogioFixo ? static_cast<const Relogio&>(*relogioFixo)
+                                         : static_cast<const Relogio&>(relogioSistema);
+    QList<int> naoVermelhas;
+    for (const QString& parte : p.value(vermelhaNao).split(',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = parte.trimmed().toInt(&ok);
+        if (!ok || n < 1 || n > 30)
+            return uso(QStringLiteral("Serviço inválido em --vermelha-nao: \"%1\" (de 1 a 30).")
+                           .arg(parte));
+        naoVermelhas << n;
+    }
+
+    DialogosRegistrados dialogos;
+    dialogos.sim = p.isSet(sim);
+    dialogos.resposta = p.value(aPartirDe);
+    Inicio inicio(p.value(pasta), arquivoAliases);
+    try {
+        inicio.Prepara(relogio.Hoje());
+    } catch (const Falha& f) {
+        Imprime(saida, {}, {f.Mensagem()});
+        return ErroDeDados;
+    }
+    Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+    Listas listas;
+    int codigo = Feito;
+    try {
+        try {
+            inicio.PassosIniciais(s);
+        } catch (const Falha& f) {
+            dialogos.Aviso(f.Mensagem()); // as the window shows it, and goes on
+        }
+        AtualizaPrincipal(s, nullptr);
+        if (prever) {
+            JanelasSemTela janelas(s);
+            janelas.aoDecidir = [&] {
+                if (comando == QLatin1String("escalar"))
+                    ProntoParaEscalar(s);
+                FechaDecisao(s);
+            };
+            MostraAbaEscalar(s, janelas);
+            ReiniciaEscala(s);
+            if (!naoVermelhas.isEmpty()) {
+                AbreEscolhaVmEsp(s);
+                for (int n : naoVermelhas)
+                    MarcaEscolhaVm(s.SGEscVmEsp, 2, n);
+                s.EscolhaVmEditada = true;
+                FechaEscolhaVmEsp(s);
+                s.Aba.BEscVmEspVisivel = false;
+            }
+            s.Aba.Edit1 = p.value(ate);
+            ResultadoVerificacao r = Verificar(s, janelas);
+            // After the red choices an operator presses "Verificar" again.
+            for (int vez = 0; vez < 2 && r == ResultadoVerificacao::Reiniciada; ++vez)
+                r = Verificar(s, janelas);
+            listas = Atuais(s);
+            if (r != ResultadoVerificacao::Prevista)
+                codigo = Recusado;
+            else if (comando == QLatin1String("escalar")) {
+                if (s.ErroNaPreta || !s.Aba.BEscalarVisivel)
+                    codigo = VagasAbertas;
+                else
+                    Escalar(s);
+            }
+        } else if (!DesfazerEscalacao(s)) {
+            codigo = Recusado;
+        }
+    } catch (const Recusa& f) {
+        dialogos.Aviso(f.Mensagem());
+        listas = listas.escala.isEmpty() ? Atuais(s) : listas;
+        codigo = Recusado;
+    } catch (const Falha& f) {
+        dialogos.Aviso(f.Mensagem());
+        listas = listas.escala.isEmpty() ? Atuais(s) : listas;
+        codigo = ErroDeDados;
+    }
+    Imprime(saida, listas, dialogos.Textos);
+    return codigo;
+}

@@ -1,0 +1,240 @@
+#include "TFAbaEscalarAutomatico.h"
+
+#include "Escalacao.h"
+#include "FluxoEscala.h"
+#include "JanelasEscalaQt.h"
+#include "Previsao.h"
+#include "Sistema.h"
+#include "TFAvisoVerificar.h"
+#include "TFEscVmEsp.h"
+#include "TFPrincipal.h"
+#include "Tenta.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T> T* Nomeado(T* w, const char* nome) {
+    w->setObjectName(QLatin1String(nome));
+    return w;
+}
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+    return Nomeado(new QPushButton(texto, pai), nome);
+}
+
+QListWidget* Lista(QWidget* pai, const char* nome) {
+    auto* l = Nomeado(new QListWidget(pai), nome);
+    QFont f(QStringLiteral("Monospace"));
+    f.setStyleHint(QFont::TypeWriter);
+    l->setFont(f);
+    return l;
+}
+
+void MostraLinhas(QListWidget* lista, const QStringList& linhas) {
+    if (lista->count() == linhas.size()) {
+        bool iguais = true;
+        for (int i = 0; i < linhas.size() && iguais; ++i)
+            iguais = lista->item(i)->text() == linhas[i];
+        if (iguais)
+            return;
+    }
+    lista->clear();
+    lista->addItems(linhas);
+}
+
+} // namespace
+
+TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(TFPrincipal& p)
+    : QWidget(p.ConteudoAba(QStringLiteral("TabSheet3"))), principal(p), sis(p.sis) {
+    setObjectName(QStringLiteral("AbaEscalarAutomatico"));
+    setMouseTracking(true);
+    auto* externo = new QVBoxLayout(parentWidget());
+    externo->setContentsMargins(0, 0, 0, 0);
+    externo->addWidget(this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* topo = new QGridLayout;
+    topo->addWidget(Nomeado(new QLabel(QStringLiteral("Última Escalação:"), this), "Label39"), 0,
+                    0);
+    lUltimaEscala = Nomeado(new QLabel(this), "LUltimaEscala");
+    topo->addWidget(lUltimaEscala, 0, 1);
+    topo->addWidget(Nomeado(new QLabel(QStringLiteral("Escalar até: "), this), "Label40"), 1, 0);
+    edit1 = Nomeado(new QLineEdit(this), "Edit1");
+    edit1->setMaximumWidth(110);
+    edit1->installEventFilter(this);
+    topo->addWidget(edit1, 1, 1);
+    auto* botoes = new QHBoxLayout;
+    button6 = Botao(this, "Button6", QStringLiteral("Verificar"));
+    bPrever = Botao(this, "BPrever", QStringLiteral("Prever"));
+    bEscalar = Botao(this, "BEscalar", QStringLiteral("Escalar"));
+    bDesfazer = Botao(this, "BDesfazer", QStringLiteral("Desfazer"));
+    bEscVmEsp = Botao(this, "BEscVmEsp", QStringLiteral("Escala Vm"));
+    for (QPushButton* b : {button6, bPrever, bEscalar, bDesfazer, bEscVmEsp})
+        botoes->addWidget(b);
+    botoes->addStretch();
+    topo->addLayout(botoes, 1, 2);
+    topo->setColumnStretch(2, 1);
+    layout->addLayout(topo);
+
+    pAvisoAguarde =
+        Nomeado(new QLabel(QStringLiteral("Aguarde alguns instantes ..."), this), "PAvisoAguarde");
+    pAvisoAguarde->setFrameShape(QFrame::Panel);
+    pAvisoAguarde->setAlignment(Qt::AlignCenter);
+    pAvisoAguarde->hide();
+    layout->addWidget(pAvisoAguarde);
+
+    auto* listas = new QHBoxLayout;
+    auto* escala = new QVBoxLayout;
+    escala->addWidget(Nomeado(new QLabel(QStringLiteral("Escala"), this), "Label56"));
+    listBox2 = Lista(this, "ListBox2");
+    escala->addWidget(listBox2);
+    listas->addLayout(escala, 3);
+    auto* mensagens = new QVBoxLayout;
+    auto* cabecalho = new QHBoxLayout;
+    cabecalho->addWidget(Nomeado(new QLabel(QStringLiteral("Mensagens"), this), "Label7"));
+    auto* button5 = Botao(this, "Button5", QStringLiteral("Erros"));
+    auto* button13 = Botao(this, "Button13", QStringLiteral("Alertas"));
+    cabecalho->addWidget(button5);
+    cabecalho->addWidget(button13);
+    mensagens->addLayout(cabecalho);
+    listBox5 = Lista(this, "ListBox5");
+    listBox6 = Lista(this, "ListBox6");
+    mensagens->addWidget(listBox5);
+    mensagens->addWidget(listBox6);
+    auto* grupo =
+        Nomeado(new QGroupBox(QStringLiteral("              Imprimir"), this), "RadioGroup1");
+    auto* imprimir = new QHBoxLayout(grupo);
+    radioButton3 = Nomeado(new QRadioButton(QStringLiteral("Escala"), grupo), "RadioButton3");
+    radioButton4 = Nomeado(new QRadioButton(QStringLiteral("Erros"), grupo), "RadioButton4");
+    auto* radioButton7 =
+        Nomeado(new QRadioButton(QStringLiteral("Alertas"), grupo), "RadioButton7");
+    for (QRadioButton* r : {radioButton3, radioButton4, radioButton7})
+        imprimir->addWidget(r);
+    mensagens->addWidget(grupo);
+    listas->addLayout(mensagens, 2);
+    layout->addLayout(listas, 1);
+
+    janelas =
+        std::make_unique<JanelasEscalaQt>(sis, &principal, pAvisoAguarde, [this] { Sincroniza(); });
+    // The steps the workflow runs by itself, as hidden buttons.
+    auto* bPreverVm = Botao(this, "BPreverVm", QStringLiteral("PreVm"));
+    auto* button2 = Botao(this, "Button2", QStringLiteral("Executa Label3"));
+    for (QPushButton* b : {bPreverVm, button2})
+        b->hide();
+    connect(bPreverVm, &QPushButton::clicked, this,
+            [this] { Executa([this] { PreverVermelha(sis, *janelas); }); });
+    connect(button2, &QPushButton::clicked, this, &TFAbaEscalarAutomatico::Mostrada);
+
+    connect(button6, &QPushButton::clicked, this, &TFAbaEscalarAutomatico::Verifica);
+    connect(bPrever, &QPushButton::clicked, this, &TFAbaEscalarAutomatico::Preve);
+    connect(bEscalar, &QPushButton::clicked, this, &TFAbaEscalarAutomatico::Escala);
+    connect(bDesfazer, &QPushButton::clicked, this, &TFAbaEscalarAutomatico::Descarta);
+    connect(bEscVmEsp, &QPushButton::clicked, this, &TFAbaEscalarAutomatico::EscolheVermelhas);
+    connect(button5, &QPushButton::clicked, this,
+            [this] { Executa([this] { MostraErros(sis, true); }); });
+    connect(button13, &QPushButton::clicked, this,
+            [this] { Executa([this] { MostraErros(sis, false); }); });
+    connect(edit1, &QLineEdit::textEdited, this, [this](const QString& t) { sis.Aba.Edit1 = t; });
+    connect(principal.Paginas(), &QTabWidget::currentChanged, this, [this](int) {
+        if (principal.Paginas()->currentWidget() == principal.findChild<QWidget*>("TabSheet3"))
+            Mostrada();
+    });
+    Sincroniza();
+}
+
+TFAbaEscalarAutomatico::~TFAbaEscalarAutomatico() = default;
+
+template <typename Operacao> void TFAbaEscalarAutomatico::Executa(Operacao&& operacao) {
+    Tenta(sis.dialogos, std::forward<Operacao>(operacao));
+    Sincroniza();
+}
+
+void TFAbaEscalarAutomatico::Sincroniza() {
+    const AbaAutomatica& a = sis.Aba;
+    lUltimaEscala->setText(sis.UltimaEscala.Texto());
+    if (edit1->text() != a.Edit1)
+        edit1->setText(a.Edit1);
+    edit1->setEnabled(a.Edit1Habilitado);
+    button6->setVisible(a.Button6Visivel);
+    bPrever->setVisible(a.BPreverVisivel);
+    bEscalar->setVisible(a.BEscalarVisivel);
+    bDesfazer->setVisible(a.BDesfazerVisivel);
+    bEscVmEsp->setVisible(a.BEscVmEspVisivel);
+    listBox5->setVisible(a.ErrosVisiveis);
+    listBox6->setVisible(!a.ErrosVisiveis);
+    radioButton3->setAutoExclusive(false);
+    radioButton4->setAutoExclusive(false);
+    radioButton3->setChecked(a.RadioButton3);
+    radioButton4->setChecked(a.RadioButton4);
+    radioButton3->setAutoExclusive(true);
+    radioButton4->setAutoExclusive(true);
+    MostraLinhas(listBox2, sis.ListBox2);
+    MostraLinhas(listBox5, sis.ListBox5);
+    MostraLinhas(listBox6, sis.ListBox6);
+}
+
+void TFAbaEscalarAutomatico::Mostrada() {
+    Executa([this] { MostraAbaEscalar(sis, *janelas); });
+}
+
+bool TFAbaEscalarAutomatico::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == edit1 && evento->type() == QEvent::MouseButtonPress && edit1->isEnabled())
+        Reinicia();
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void TFAbaEscalarAutomatico::mouseMoveEvent(QMouseEvent* evento) {
+    janelas->FAvisoVerificar->TrazParaFrente();
+    QWidget::mouseMoveEvent(evento);
+}
+
+void TFAbaEscalarAutomatico::Reinicia() {
+    Executa([this] { ReiniciaEscala(sis); });
+    edit1->setFocus();
+}
+
+void TFAbaEscalarAutomatico::Verifica() {
+    Executa([this] { Verificar(sis, *janelas); });
+}
+
+void TFAbaEscalarAutomatico::Preve() {
+    Executa([this] { Prever(sis, *janelas); });
+}
+
+void TFAbaEscalarAutomatico::Escala() {
+    Executa([this] {
+        try {
+            Escalar(sis);
+        } catch (const Falha& f) {
+            // Nothing was written: the forecast in memory is discarded and
+            // the operator verifies again.
+            ReiniciaEscala(sis);
+            throw Falha(QStringLiteral("A escala não foi gravada; nada foi alterado.\n%1\n\n"
+                                       "Clique em \"Escalar até:\" e verifique de novo.")
+                            .arg(f.Mensagem()));
+        }
+    });
+    principal.MostraUltimaEscala(sis.UltimaEscala);
+}
+
+void TFAbaEscalarAutomatico::Descarta() {
+    Executa([this] { DescartaEscala(sis, *janelas); });
+}
+
+void TFAbaEscalarAutomatico::EscolheVermelhas() {
+    janelas->FEscVmEsp->exec();
+    sis.Aba.BEscVmEspVisivel = false;
+    Sincroniza();
+}

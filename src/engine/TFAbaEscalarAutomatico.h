@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class JanelasEscalaQt;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class TFPrincipal;
+struct Sistema;
+
+// The "Escalar Automático" tab: the end day, "Verificar", "Prever",
+// "Escalar", "Desfazer", "Escala Vm", the forecast listing and the error and
+// alert lists. It forwards the operator's clicks to the roster workflow and
+// shows the state the workflow leaves (s.Aba and the lists).
+class TFAbaEscalarAutomatico : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFAbaEscalarAutomatico(TFPrincipal& principal);
+    ~TFAbaEscalarAutomatico() override;
+
+    // Shows the workflow's state.
+    void Sincroniza();
+    // The tab became the current one: the priorities are computed again.
+    void Mostrada();
+    JanelasEscalaQt& Janelas() { return *janelas; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+
+private:
+    void Reinicia();
+    void Verifica();
+    void Preve();
+    void Escala();
+    void Descarta();
+    void EscolheVermelhas();
+    // Runs an operation of the workflow: a failure is shown, then the tab.
+    template <typename Operacao> void Executa(Operacao&& operacao);
+
+    TFPrincipal& principal;
+    Sistema& sis;
+    std::unique_ptr<JanelasEscalaQt> janelas;
+    QLabel* lUltimaEscala;
+    QLineEdit* edit1;
+    QPushButton* button6;
+    QPushButton* bPrever;
+    QPushButton* bEscalar;
+    QPushButton* bDesfazer;
+    QPushButton* bEscVmEsp;
+    QListWidget* listBox2;
+    QListWidget* listBox5;
+    QListWidget* listBox6;
+    QRadioButton* radioButton3;
+    QRadioButton* radioButton4;
+    QLabel* pAvisoAguarde;
+};

@@ -1,0 +1,150 @@
+#include "AmbienteTeste.h"
+#include "ApoioEscala.h"
+#include "FluxoEscala.h"
+#include "JanelasSemTela.h"
+#include "Previsao.h"
+#include "PrevisaoVermelha.h"
+#include "Registro.h"
+
+#include <QTest>
+
+namespace {
+// The workflow on the small register, as the tab drives it: reset, the day,
+// "Verificar".
+ResultadoVerificacao Verifica(AmbienteTeste& a, JanelasSemTela& janelas, const QString& dia) {
+    Sistema& s = *a.sis;
+    s.Aba.Edit1 = dia;
+    return Verificar(s, janelas);
+}
+void Prepara(AmbienteTeste& a) {
+    RegistroPequeno(a);
+    Sistema& s = *a.sis;
+    CarregaVetSv(s, Banco::Principal);
+    s.UltimaEscala = s.pasta.LeUltimaEscala();
+    ReiniciaEscala(s);
+}
+} // namespace
+
+// The verification workflow of the automatic tab.
+class TesteFluxo : public QObject {
+    Q_OBJECT
+private slots:
+    // The first verification of a run raises the absent persons' counters
+    // and writes them at once; later ones do not.
+    void afastados_ajustados_uma_vez() {
+        AmbienteTeste a;
+        Prepara(a);
+        a.Militar("7", "AFASTADO", 7, "Sd", "P", D(20, 3, 2024), D(25, 3, 2024));
+        a.sis->dm.SubstituiLinhas(Banco::Principal, "Sv1",
+                                  {{"1", 5, 4, "13/05/09", "13/05/09"},
+                                   {"2", 6, 4, "13/05/09", "13/05/09"},
+                                   {"3", 5, 5, "13/05/09", "13/05/09"},
+                                   {"7", 1, 9, "13/05/09", "13/05/09"}});
+        // Memory holds an invented duty date (a swap listing's); it must not reach the table.
+        CarregaVetBas(*a.sis, Banco::Principal);
+        a.sis->VetBas[1].USv[10] = D(1, 1, 2024);
+        JanelasSemTela janelas(*a.sis);
+        QCOMPARE(Verifica(a, janelas, "13/03/24"), ResultadoVerificacao::Prevista);
+        QCOMPARE(a.Linhas("Basico").first()[6], QString());
+        QStringList linha7;
+        for (const QStringList& l : a.Linhas("Sv1"))
+            if (l[0] == "7")
+                linha7 = l;
+        QCOMPARE(linha7.mid(1, 2), QStringList({"5", "9"}));
+        QVERIFY(a.sis->AfastadosAjustados);
+        a.sis->dm.SubstituiLinhas(
+            Banco::Principal, "Sv1",
+            {{"1", 5, 4, "13/05/09", "13/05/09"}, {"7", 0, 0, "13/05/09", "13/05/09"}});
+        ReiniciaEscala(*a.sis);
+        Verifica(a, janelas, "13/03/24");
+        QCOMPARE(a.Linhas("Sv1").last().mid(1, 2), QStringList({"0", "0"}));
+    }
+
+    // Right after a reset the red phase runs (and shows the table for the
+    // first time); a second verification runs only the complete forecast.
+    void segunda_verificacao_sem_fase_vermelha() {
+        AmbienteTeste a;
+        Prepara(a);
+        JanelasSemTela janelas(*a.sis);
+        Verifica(a, janelas, "13/03/24");
+        QCOMPARE(janelas.quantidades, 2);
+        QVERIFY(!a.sis->MontarVermelhaAntes);
+        Verifica(a, janelas, "13/03/24");
+        QCOMPARE(janelas.quantidades, 3);
+        QCOMPARE(janelas.decisoes, 2);
+    }
+
+    // The period and day checks run in the red-phase preparation and again in
+    // the verification; the red phase is then no longer pending.
+    void mensagens_duas_vezes_data() {
+        QTest::addColumn<QString>("dia");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("depois do período")
+            << "02/04/24"
+            << "Antes de escalar, você deve alongar a data de preparação do Sistema\n\n"
+               "                         A data atual vai até o dia 31/03/24\n\n"
+               "              Para ampliá-la, use o item 6. da aba /Manutenção/";
+        QTest::newRow("não depois da última")
+            << "09/03/24"
+            << "O dia final deve ser posterior à última escalação (10/03/24)";
+        QTest::newRow("não é data") << "3/13/24"
+                                    << "3/13/24 >>> Data inválida";
+    }
+    void mensagens_duas_vezes() {
+        QFETCH(QString, dia);
+        QFETCH(QString, mensagem);
+        AmbienteTeste a;
+        Prepara(a);
+        a.dialogos.EsperaAviso(mensagem).EsperaAviso(mensagem);
+        JanelasSemTela janelas(*a.sis);
+        QCOMPARE(Verifica(a, janelas, dia), ResultadoVerificacao::Recusada);
+        QVERIFY(a.dialogos.ScriptCumprido());
+        QCOMPARE(a.dialogos.Textos, QStringList({mensagem, mensagem}));
+        QVERIFY(!a.sis->MontarVermelhaAntes);
+        QVERIFY(a.sis->Aba.Edit1Habilitado);
+        QVERIFY(a.sis->ListBox2.isEmpty());
+    }
+
+    // Forced entries can be used again at each verification; "Prever" alone
+    // does not free them.
+    void forcados_a_cada_verificacao() {
+        AmbienteTeste a;
+        Prepara(a);
+        Sistema& s = *a.sis;
+        s.VetTemQueSer[1] = {"1", 1, D(11, 3, 2024), "N"};
+        JanelasSemTela janelas(s);
+        Verifica(a, janelas, "13/03/24");
+        QCOMPARE(s.VetTemQueSer[1].Usado, QStringLiteral("S"));
+        // The duties of Monday 11/03 are lines 2 and 3 (their order is drawn).
+        const QString forcado = QStringLiteral("     Of Dia:  1-M1  ");
+        QVERIFY(s.ListBox2.mid(2, 2).contains(forcado));
+        Prever(s, janelas);
+        QVERIFY(!s.ListBox2.mid(2, 2).contains(forcado));
+        Verifica(a, janelas, "13/03/24");
+        QVERIFY(s.ListBox2.mid(2, 2).contains(forcado));
+    }
+
+    // After a forecast with unfilled slots the next verification shows the red
+    // choices and asks for one more; the one after that uses them.
+    void reinicio_apos_escolha_vermelha() {
+        AmbienteTeste a;
+        RegistroPequeno(a, 4);
+        Sistema& s = *a.sis;
+        CarregaVetSv(s, Banco::Principal);
+        s.UltimaEscala = s.pasta.LeUltimaEscala();
+        ReiniciaEscala(s);
+        JanelasSemTela janelas(s);
+        Verifica(a, janelas, "13/03/24");
+        QCOMPARE(janelas.avisos, 1);
+        janelas.aoEscolherVm = [](GradeTexto& g) { MarcaEscolhaVm(g, 2, 2); };
+        QCOMPARE(Verifica(a, janelas, "13/03/24"), ResultadoVerificacao::Reiniciada);
+        QCOMPARE(janelas.escolhasVm, 1);
+        QVERIFY(s.Aba.Edit1Habilitado);
+        QVERIFY(s.MontarVermelhaAntes);
+        QCOMPARE(Verifica(a, janelas, "13/03/24"), ResultadoVerificacao::Prevista);
+        QCOMPARE(s.SGEscVm.Cel(2, 2), QStringLiteral("X")); // the choice stayed
+        QCOMPARE(janelas.avisos, 2);
+    }
+};
+REGISTRA_TESTE(TesteFluxo)
+#include "TesteFluxo.moc"
