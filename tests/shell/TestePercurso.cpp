@@ -1,0 +1,164 @@
+#include "DialogosFalso.h"
+#include "Inicio.h"
+#include "JanelasEscalaQt.h"
+#include "Registro.h"
+#include "Relogio.h"
+#include "RoteiroModal.h"
+#include "Sistema.h"
+#include "TFAbaEscalarAutomatico.h"
+#include "TFEscolherSv.h"
+#include "TFIncExcInd.h"
+#include "TFPrincipal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+Data D(int d, int m, int a) {
+    return Data::DeQDate(QDate(a, m, d));
+}
+
+template <typename T = QWidget> T* C(QWidget* janela, const QString& nome) {
+    T* w = janela->findChild<T*>(nome);
+    if (!w)
+        qFatal("controle %s não encontrado", qPrintable(nome));
+    return w;
+}
+
+void Executa(TFPrincipal& p, const QString& item) {
+    C<QLineEdit>(p.Paginas(), "Edit8")->setText(item);
+    C<QPushButton>(p.Paginas(), "Button1")->click();
+}
+
+} // namespace
+
+// A new user from an empty data folder to a committed week of roster, through
+// the screens only: two duties, six persons, the roster period, the roster.
+class TestePercurso : public QObject {
+    Q_OBJECT
+private slots:
+    void da_pasta_vazia_a_escala_de_uma_semana() {
+        QTemporaryDir dir;
+        RelogioFixo relogio(D(10, 3, 2024)); // the last roster date starts as 09/03/24
+        DialogosFalso dialogos;
+        Inicio inicio(dir.filePath("dados"), dir.filePath("Aliases.ini"));
+        inicio.Prepara(relogio.Hoje());
+        Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+        TFPrincipal p(s, inicio);
+        p.AbaEscalar()->Janelas().PausaMs = 0;
+        p.show();
+        p.Atualiza();
+        p.Paginas()->setCurrentWidget(p.findChild<QWidget*>("TabSheet2"));
+
+        // 1. The duties.
+        {
+            RoteiroModal roteiro;
+            roteiro.Quando("FIncExcAltSv", [](QWidget* w) {
+                for (const QStringList& sv : {QStringList{"1", "Of Dia"}, {"2", "Sgt Dia"}}) {
+                    Clica(w, "RadioButton1");
+                    C<QLineEdit>(w, "Edit1")->setText(sv[0]);
+                    C<QLineEdit>(w, "Edit2")->setText(sv[1]);
+                    C<QLineEdit>(w, "Edit3")->setText("1");
+                    C<QLineEdit>(w, "Edit7")->setText("1");
+                    Clica(w, "Button1");
+                }
+                Clica(w, "Button3");
+            });
+            Executa(p, "1");
+            QVERIFY(roteiro.Cumprido());
+        }
+        QCOMPARE(s.VetSv[2].Descr, QStringLiteral("Sgt Dia"));
+
+        // 16. The persons, each with his duty.
+        {
+            dialogos.EsperaAviso("Após inclusão de militares");
+            RoteiroModal roteiro;
+            roteiro.Quando("FIncExcInd", [](QWidget* w) {
+                auto* tela = static_cast<TFIncExcInd*>(w);
+                for (int i = 1; i <= 6; ++i) {
+                    C<QLineEdit>(w, "Edit1")->setText(QString::number(i));
+                    QEvent saida(QEvent::Leave);
+                    QApplication::sendEvent(C(w, "Edit1"), &saida);
+                    C<QLineEdit>(w, "Edit2")->setText(QStringLiteral("MILITAR %1").arg(i));
+                    C<QComboBox>(w, "ComboBox1")->setCurrentIndex(i);
+                    Clica(w, "BIncluir");
+                    C<QLineEdit>(w, "Edit1")->setText(QString::number(i));
+                    const int servico = i <= 3 ? 1 : 2;
+                    QTimer::singleShot(0, w, [tela, servico] {
+                        QWidget* e = tela->Escolha();
+                        C<QCheckBox>(e, QStringLiteral("CheckBox%1").arg(servico))
+                            ->setChecked(true);
+                        Clica(e, "Button6");
+                    });
+                    Clica(w, "BEscolher");
+                    Clica(w, "BGravar");
+                }
+                Clica(w, "Button4");
+            });
+            Executa(p, "16");
+            QVERIFY(roteiro.Cumprido());
+            QVERIFY(dialogos.ScriptCumprido());
+        }
+
+        // 6. The roster period to the end of March, with its weekends.
+        {
+            dialogos.EsperaConfirma(false, "Você incluiu um novo período de 09/03/24 até 31/03/24");
+            RoteiroModal roteiro;
+            roteiro.Quando("FSemExped", [](QWidget* w) {
+                C<QLineEdit>(w, "Edit1")->setText("31/03/24");
+                Clica(w, "Button1");
+                Clica(w, "Button2");
+            });
+            Executa(p, "6");
+            QVERIFY(roteiro.Cumprido());
+            QVERIFY(dialogos.ScriptCumprido());
+        }
+
+        // The roster of a week, from Sunday 10/03 to Saturday 16/03.
+        p.Paginas()->setCurrentWidget(p.findChild<QWidget*>("TabSheet3"));
+        auto* aba = p.AbaEscalar();
+        auto* edit1 = C<QLineEdit>(aba, "Edit1");
+        QTest::mouseClick(edit1, Qt::LeftButton);
+        QTest::keyClicks(edit1, "16/03/24");
+        {
+            RoteiroModal roteiro;
+            roteiro.Quando("FQuantMilSvDia", [](QWidget* w) { Clica(w, "Continuar"); })
+                .Quando("FRetiraAlguem", [](QWidget* w) { Clica(w, "RadioButton2"); });
+            QTest::mouseClick(C<QPushButton>(aba, "Button6"), Qt::LeftButton);
+            QVERIFY(roteiro.Cumprido());
+        }
+        QVERIFY(s.ListBox5.isEmpty());
+        QVERIFY(C(aba, "BEscalar")->isVisible());
+        QTest::mouseClick(C<QPushButton>(aba, "BEscalar"), Qt::LeftButton);
+        QVERIFY(dialogos.ScriptCumprido());
+
+        QCOMPARE(s.pasta.LeUltimaEscala(), D(16, 3, 2024));
+        FiltroHist todos;
+        const auto historico = s.dm.ConsultaHist(todos);
+        QCOMPARE(historico.size(), 14);
+        QCOMPARE(historico.first().Dia, D(10, 3, 2024));
+        QCOMPARE(historico.first().PtVm, QStringLiteral("Vm"));
+        QCOMPARE(historico.last().Dia, D(16, 3, 2024));
+        for (const LinhaHist& h : historico)
+            QVERIFY(h.CodSv == 1 ? QStringList({"1 ", "2 ", "3 "}).contains(h.Num)
+                                 : QStringList({"4 ", "5 ", "6 "}).contains(h.Num));
+        int servicos = 0;
+        for (int sv : {1, 2}) {
+            auto c = s.dm.AbreTabela(Banco::Principal, QStringLiteral("Sv%1").arg(sv));
+            while (c.Proximo())
+                servicos += c.Inteiro("Pt") + c.Inteiro("Vm");
+        }
+        QCOMPARE(servicos, 14);
+    }
+};
+REGISTRA_TESTE(TestePercurso)
+#include "TestePercurso.moc"
