@@ -23,10 +23,7 @@ void NormalizaContadores(Sistema& s) {
     for (int k = 1; k <= 30; ++k) {
         if (!s.VetSv[k].Definido())
             continue;
-        GradeTexto& g = s.Grades.GradeSv[k];
-        const QString tabela = QStringLiteral("Sv%1.DB").arg(k);
-        LimpaGrade(g);
-        CarregaGradeSv(s, g, tabela, Banco::Principal);
+        GradeTexto& g = RecarregaGrade(s, k);
         const auto minimo = ContadoresIniciais(s, g, k, QString(), QString());
         for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r) {
             const int pt = g.Cel(1, r).toInt() - minimo.Pt + 3;
@@ -34,7 +31,7 @@ void NormalizaContadores(Sistema& s) {
             g.DefineCel(1, r, QString::number(pt < 0 ? 3 : pt));
             g.DefineCel(2, r, QString::number(vm < 0 ? 3 : vm));
         }
-        GravaGradeSv(s, g, tabela, Banco::Principal);
+        GravaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
     }
     t.Confirma();
 }

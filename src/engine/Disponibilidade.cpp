@@ -105,10 +105,9 @@ void ListaCandidatos(Sistema& s, int sv, Data dia) {
     CarregaVetSv(s, Banco::Principal);
     s.IntervaloFolga = s.VetSv[sv].Folga + 1;
     const QString tipo = DiaVermelho(s, dia) ? QStringLiteral("Vm") : QStringLiteral("Pt");
-    GradeTexto* grade = SelecionaGrade(s, sv, QStringLiteral("Base"));
-    if (!grade)
+    if (sv < 1 || sv > 30)
         return;
-    CarregaGradeSv(s, *grade, s.TabelaAtual, Banco::Principal);
+    GradeTexto* grade = &RecarregaGrade(s, sv);
     OrdenaGrade(s, *grade, tipo);
     s.CursorGrade = 1;
     for (int i = 0; i < 10; ++i) {

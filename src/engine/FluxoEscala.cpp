@@ -226,10 +226,7 @@ void AjustaAfastados(Sistema& s) {
     for (int k = 1; k <= 30; ++k) {
         if (!s.VetSv[k].Definido())
             continue;
-        GradeTexto& g = s.Grades.GradeSv[k];
-        const QString tabela = QStringLiteral("Sv%1.DB").arg(k);
-        LimpaGrade(g);
-        CarregaGradeSv(s, g, tabela, Banco::Principal);
+        GradeTexto& g = RecarregaGrade(s, k);
         bool mudou = false;
         for (const QString& num : ausentes) {
             QList<std::pair<int, std::pair<int, int>>> linhas;
@@ -249,7 +246,7 @@ void AjustaAfastados(Sistema& s) {
             mudou = true;
         }
         if (mudou)
-            GravaGradeSv(s, g, tabela, Banco::Principal);
+            GravaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
     }
     trans.Confirma();
 }

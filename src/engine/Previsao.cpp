@@ -275,7 +275,7 @@ void PrevisaoPreta(Sistema& s, Data fim) {
     CarregaVetSv(s, Banco::Principal);
 }
 
-bool Prever(Sistema& s, JanelasEscala& janelas) {
+std::optional<Data> IniciaFase(Sistema& s) {
     s.Operacao = QStringLiteral("Prever");
     s.Aba.RadioButton3 = false;
     s.Aba.RadioButton4 = false;
@@ -290,8 +290,15 @@ bool Prever(Sistema& s, JanelasEscala& janelas) {
         s.dialogos.Aviso(*mensagem);
         s.Aba.BPreverVisivel = false;
         s.Aba.Button6Visivel = true;
-        return false;
+        return std::nullopt;
     }
+    return fim;
+}
+
+bool Prever(Sistema& s, JanelasEscala& janelas) {
+    const auto fim = IniciaFase(s);
+    if (!fim)
+        return false;
     PrevisaoPreta(s, *fim);
     if (s.ErroNaPreta) {
         janelas.MostraAviso();

@@ -31,6 +31,10 @@ bool Prever(Sistema& s, JanelasEscala& janelas);
 // The complete forecast over black and red days up to the end day typed.
 void PrevisaoPreta(Sistema& s, Data fim);
 
+// The first steps of both phases: the lists emptied, the history loaded, the
+// end day read, the already-rostered check. Empty when the check refused (its
+// message shown, "Verificar" offered again).
+std::optional<Data> IniciaFase(Sistema& s);
 // The first duty marked for this run that already has history between the
 // day after the last roster date and the end day: its message.
 std::optional<QString> ServicoJaEscalado(const Sistema& s, Data fim);

@@ -118,22 +118,9 @@ void ListaServicosIrmaos(Sistema& s) {
 }
 
 void PrevisaoVermelha(Sistema& s, JanelasEscala& janelas) {
-    s.Operacao = QStringLiteral("Prever");
-    s.Aba.RadioButton3 = false;
-    s.Aba.RadioButton4 = false;
-    s.ListBox2.clear();
-    s.ListBox5.clear();
-    s.ListBox6.clear();
-    CarregaVetHist(s, Banco::Principal);
-    const auto fim = s.LeData(s.Aba.Edit1);
+    const auto fim = IniciaFase(s);
     if (!fim)
-        throw Falha(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
-    if (const auto mensagem = ServicoJaEscalado(s, *fim)) {
-        s.dialogos.Aviso(*mensagem);
-        s.Aba.BPreverVisivel = false;
-        s.Aba.Button6Visivel = true;
         return;
-    }
     if (s.ErroNaPreta) {
         janelas.MostraEscolhaVm();
         janelas.MostraLembrete(QStringLiteral("Clicar novamente no botão"));

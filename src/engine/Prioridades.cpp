@@ -31,9 +31,7 @@ void MontaQuadroEscalas(Sistema& s) {
         if (!sv.Definido())
             continue;
         q.DefineCel(j, 0, sv.Descr);
-        GradeTexto& g = *SelecionaGrade(s, j, QStringLiteral("Base"));
-        LimpaGrade(g);
-        CarregaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
+        RecarregaGrade(s, j);
     }
     for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a) {
         const QString& num = s.VetBas[a].Num;

@@ -33,11 +33,6 @@ QString NumeroRecusado(const QString& num) {
     return QString();
 }
 
-void CarregaLimpa(Sistema& s, GradeTexto& g, int k) {
-    LimpaGrade(g);
-    CarregaGradeSv(s, g, Tabela(k), Banco::Principal);
-}
-
 } // namespace
 
 std::optional<TipoVetBas> ProcuraMilitar(Sistema& s, const QString& num) {
@@ -144,7 +139,7 @@ ResultadoGravacao GravaServicosDoMilitar(Sistema& s, const QString& num) {
         if (!sv.Definido())
             continue;
         GradeTexto& g = s.Grades.GradeSv[k];
-        CarregaLimpa(s, g, k);
+        RecarregaGrade(s, g, k);
         if (sv.Sel != QLatin1String("S")) {
             if (const int r = g.LinhaDe(num); r != 0)
                 for (int c = 0; c < 5; ++c)
@@ -162,10 +157,10 @@ ResultadoGravacao GravaServicosDoMilitar(Sistema& s, const QString& num) {
             g.DefineCel(2, r, QString::number(ini.Vm));
         }
         GravaGradeSv(s, g, Tabela(k), Banco::Principal);
-        CarregaLimpa(s, g, k);
-        CarregaLimpa(s, s.Grades.GradeSvPt[k], k);
+        RecarregaGrade(s, g, k);
+        RecarregaGrade(s, s.Grades.GradeSvPt[k], k);
         OrdenaGrade(s, s.Grades.GradeSvPt[k], QStringLiteral("Pt"));
-        CarregaLimpa(s, s.Grades.GradeSvVm[k], k);
+        RecarregaGrade(s, s.Grades.GradeSvVm[k], k);
         OrdenaGrade(s, s.Grades.GradeSvVm[k], QStringLiteral("Vm"));
     }
     t.Confirma();

@@ -108,6 +108,17 @@ void CarregaGrades(Sistema& s, Banco banco) {
     }
 }
 
+void RecarregaGrade(Sistema& s, GradeTexto& g, int n) {
+    LimpaGrade(g);
+    CarregaGradeSv(s, g, QStringLiteral("Sv%1.DB").arg(n), Banco::Principal);
+}
+
+GradeTexto& RecarregaGrade(Sistema& s, int n) {
+    GradeTexto& g = *SelecionaGrade(s, n, QStringLiteral("Base"));
+    RecarregaGrade(s, g, n);
+    return g;
+}
+
 void GravaGrades(Sistema& s, Banco banco) {
     DMGeral::Transacao t(s.dm, banco);
     for (int n = 1; n <= 30; ++n)

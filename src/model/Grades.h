@@ -36,6 +36,11 @@ void CarregaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banc
 // "x".
 void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco);
 void CarregaGrades(Sistema& s, Banco banco);
+// Empties grid g and loads duty n's rotation into it from the main database, so
+// that it holds exactly the table (no row left from an earlier, longer load).
+void RecarregaGrade(Sistema& s, GradeTexto& g, int n);
+// The same on GradeSvN, selected as SelecionaGrade does (TabelaAtual).
+GradeTexto& RecarregaGrade(Sistema& s, int n);
 // Every defined duty's grid to its table, in one transaction.
 void GravaGrades(Sistema& s, Banco banco);
 bool MilNaGrade(Sistema& s, const QString& num, int n);

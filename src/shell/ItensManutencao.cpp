@@ -8,15 +8,6 @@
 
 namespace {
 
-// Loads duty n's rotation into its working grid, emptied first so that no row
-// of an earlier load is taken for a row of the table.
-GradeTexto& CarregaRodizio(Sistema& s, int n) {
-    GradeTexto& g = *SelecionaGrade(s, n, QStringLiteral("Base"));
-    LimpaGrade(g);
-    CarregaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
-    return g;
-}
-
 // Rows 1.. of a loaded rotation, up to the first empty one (at most 500).
 int UltimaLinha(const GradeTexto& g) {
     return std::min(g.PrimeiraVazia() - 1, 500);
@@ -53,7 +44,7 @@ QStringList MilitaresForaDasEscalas(Sistema& s) {
     for (int n = 1; n <= 30; ++n) {
         if (!s.VetSv[n].Definido())
             continue;
-        const GradeTexto& g = CarregaRodizio(s, n);
+        const GradeTexto& g = RecarregaGrade(s, n);
         const int ultima = UltimaLinha(g);
         for (int r = 1; r <= ultima; ++r)
             nasEscalas.insert(g.Cel(0, r));
@@ -77,7 +68,7 @@ QStringList NaoCadastradosNasEscalas(Sistema& s) {
     for (int n = 1; n <= 30; ++n) {
         if (!s.VetSv[n].Definido())
             continue;
-        GradeTexto& g = CarregaRodizio(s, n);
+        GradeTexto& g = RecarregaGrade(s, n);
         const int ultima = UltimaLinha(g);
         for (int r = 1; r <= ultima; ++r) {
             if (cadastrados.contains(g.Cel(0, r)))
