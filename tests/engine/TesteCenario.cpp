@@ -7,13 +7,6 @@
 #include <QTest>
 
 namespace {
-QStringList Rodizio(AmbienteTeste& a, int sv) {
-    QStringList linhas;
-    for (const QStringList& l : a.Linhas(QStringLiteral("Sv%1").arg(sv)))
-        linhas << l.join(' ');
-    linhas.sort();
-    return linhas;
-}
 QStringList Historico(AmbienteTeste& a) {
     QStringList linhas;
     for (const QStringList& l : a.Linhas("Hist"))

@@ -29,14 +29,6 @@ void PreveEEscala(AmbienteTeste& a, Data fim) {
     Escalar(*a.sis);
 }
 
-QStringList Rodizio(AmbienteTeste& a, int sv) {
-    QStringList linhas;
-    for (const QStringList& l : a.Linhas(QStringLiteral("Sv%1").arg(sv)))
-        linhas << l.join(' ');
-    linhas.sort();
-    return linhas;
-}
-
 } // namespace
 
 // Commit of a forecast and undo of a committed roster.

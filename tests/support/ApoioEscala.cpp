@@ -41,3 +41,11 @@ void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
         a.Membro(i <= 3 ? 1 : 2, QString::number(i));
     }
 }
+
+QStringList Rodizio(AmbienteTeste& a, int sv) {
+    QStringList linhas;
+    for (const QStringList& l : a.Linhas(QStringLiteral("Sv%1").arg(sv)))
+        linhas << l.join(' ');
+    linhas.sort();
+    return linhas;
+}

@@ -12,3 +12,6 @@ void PreparaEscala(AmbienteTeste& a, Data fim, bool faseVermelha = false);
 // of March with Saturdays and Sundays red; duty 1 "Of Dia" (persons 1-3) and
 // duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest 1.
 void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1);
+
+// The rows of rotation table SvN, each "Num Pt Vm USvPt USvVm", sorted.
+QStringList Rodizio(AmbienteTeste& a, int sv);
