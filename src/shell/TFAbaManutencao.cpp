@@ -161,7 +161,11 @@ void TFAbaManutencao::DefineAcao(int item, std::function<void()> acao) {
 }
 
 void TFAbaManutencao::DefineAcaoPrioridades(std::function<void()> acao) {
-    prioridades.Define(1, std::move(acao));
+    // The priority calculation closes the result list first.
+    prioridades.Define(1, [this, acao = std::move(acao)] {
+        listBox1->hide();
+        acao();
+    });
 }
 
 void TFAbaManutencao::ExecutaItem(int item) {

@@ -159,6 +159,45 @@ private slots:
         }
         QCOMPARE(servicos, 14);
     }
+
+    // The items of the menu that run routines of the roster engine.
+    void itens_do_motor() {
+        QTemporaryDir dir;
+        RelogioFixo relogio(D(10, 3, 2024));
+        DialogosFalso dialogos;
+        Inicio inicio(dir.filePath("dados"), dir.filePath("Aliases.ini"));
+        inicio.Prepara(relogio.Hoje());
+        Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+        s.dm.SubstituiLinhas(Banco::Principal, "Sv",
+                             {{1, "A", QDate(2000, 1, 1), QDate(2050, 1, 1), 1, 31, 1, "PV"},
+                              {2, "B", QDate(2000, 1, 1), QDate(2050, 1, 1), 1, 31, 1, "PV"}});
+        s.dm.SubstituiLinhas(Banco::Principal, "Sv2", {{"7", 5, 5, "13/05/09", "13/05/09"}});
+        s.dm.SubstituiLinhas(Banco::Principal, "Basico",
+                             {{"7", "Sd", "SETE", "", QVariant(), QVariant(), "", 1}});
+        TFPrincipal p(s, inicio);
+        p.show();
+        p.Atualiza();
+        p.Paginas()->setCurrentWidget(p.findChild<QWidget*>("TabSheet2"));
+
+        Executa(p, "17"); // duty 1 has no competitor: duty 2 comes first
+        auto sv = s.dm.AbreTabela(Banco::Principal, "Sv");
+        QStringList prioridades;
+        while (sv.Proximo())
+            prioridades << sv.Texto("Prio");
+        QCOMPARE(prioridades, QStringList({"2", "1"}));
+
+        dialogos.EsperaConfirma(false, "igualar todas as quantidades");
+        Executa(p, "20");
+        dialogos.EsperaConfirma(true, "igualar todas as quantidades");
+        Executa(p, "20");
+        auto sv2 = s.dm.AbreTabela(Banco::Principal, "Sv2");
+        QVERIFY(sv2.Proximo());
+        QCOMPARE(sv2.Inteiro("Pt"), 3);
+
+        dialogos.EsperaAviso("CUIDADO !").EsperaPergunta(std::nullopt, "Desfazer Escalas");
+        Executa(p, "8");
+        QVERIFY(dialogos.ScriptCumprido());
+    }
 };
 REGISTRA_TESTE(TestePercurso)
 #include "TestePercurso.moc"
