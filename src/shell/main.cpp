@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
