@@ -104,19 +104,29 @@ void AjustaUmaVez(Sistema& s) {
     s.AfastadosAjustados = true;
 }
 
+// The wait panel, shown for the life of the object, also when an operation
+// fails inside it.
+class PainelAguarde {
+public:
+    PainelAguarde(JanelasEscala& j, const QString& texto, bool vermelho) : janelas(j) {
+        janelas.Aguarde(texto, vermelho);
+    }
+    ~PainelAguarde() { janelas.FimAguarde(); }
+    PainelAguarde(const PainelAguarde&) = delete;
+    PainelAguarde& operator=(const PainelAguarde&) = delete;
+
+private:
+    JanelasEscala& janelas;
+};
+
 } // namespace
 
 void MostraAbaEscalar(Sistema& s, JanelasEscala& janelas) {
-    janelas.Aguarde(
+    const PainelAguarde painel(
+        janelas,
         QStringLiteral("Aguarde .... estou calculando as prioridades entre os serviços ...."),
         false);
-    try {
-        CalculaPrioridades(s);
-    } catch (...) {
-        janelas.FimAguarde();
-        throw;
-    }
-    janelas.FimAguarde();
+    CalculaPrioridades(s);
 }
 
 void ReiniciaEscala(Sistema& s) {
@@ -143,14 +153,13 @@ bool PreverVermelha(Sistema& s, JanelasEscala& janelas) {
     if (!ConfereDiaEPeriodo(s, fim))
         return false;
     if (s.Quantidades.TabelaConstruida == 1) {
+        // The red phase's table keeps 0 for the black days while it is shown.
         s.Quantidades.FaseVermelha = true;
-        try {
-            janelas.MostraQuantidades(true);
-        } catch (...) {
-            s.Quantidades.FaseVermelha = false;
-            throw;
-        }
-        s.Quantidades.FaseVermelha = false;
+        struct Restaura {
+            bool& fase;
+            ~Restaura() { fase = false; }
+        } restaura{s.Quantidades.FaseVermelha};
+        janelas.MostraQuantidades(true);
     }
     PrevisaoVermelha(s, janelas);
     s.MontarVermelhaAntes = false;
@@ -165,18 +174,15 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
     for (int i = 1; i <= MaxTemQueSer && !s.VetTemQueSer[i].Num.isEmpty(); ++i)
         s.VetTemQueSer[i].Usado = QStringLiteral("N");
     if (s.MontarVermelhaAntes) {
-        janelas.Aguarde(QStringLiteral("Aguarde .... estou montando as escalas vermelhas ...."),
-                        true);
-        s.EscolhaVmRevista = false;
-        try {
-            PreverVermelha(s, janelas);
-        } catch (...) {
+        {
+            const PainelAguarde painel(
+                janelas, QStringLiteral("Aguarde .... estou montando as escalas vermelhas ...."),
+                true);
+            s.EscolhaVmRevista = false;
             // A failure keeps the red phase pending for the next try.
-            janelas.FimAguarde();
-            throw;
+            PreverVermelha(s, janelas);
+            s.MontarVermelhaAntes = false;
         }
-        s.MontarVermelhaAntes = false;
-        janelas.FimAguarde();
         if (s.EscolhaVmRevista) {
             ReiniciaAposEscolhaVm(s);
             return ResultadoVerificacao::Reiniciada;
@@ -186,17 +192,11 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
     Data fim;
     if (!ConfereDiaEPeriodo(s, fim))
         return ResultadoVerificacao::Recusada;
-    janelas.Aguarde(QStringLiteral("Aguarde ... Estou montando as escalas pretas  "), false);
+    const PainelAguarde painel(
+        janelas, QStringLiteral("Aguarde ... Estou montando as escalas pretas  "), false);
     janelas.Pausa();
-    bool prevista = false;
-    try {
-        janelas.MostraQuantidades(s.Quantidades.TabelaConstruida == 1);
-        prevista = Prever(s, janelas);
-    } catch (...) {
-        janelas.FimAguarde();
-        throw;
-    }
-    janelas.FimAguarde();
+    janelas.MostraQuantidades(s.Quantidades.TabelaConstruida == 1);
+    const bool prevista = Prever(s, janelas);
     return prevista ? ResultadoVerificacao::Prevista : ResultadoVerificacao::Recusada;
 }
 
