@@ -1,9 +1,9 @@
-#include "Escalacao.h"
-#include "FluxoEscala.h"
-#include "JanelasSemTela.h"
 #include "Medidas.h"
-#include "PrevisaoVermelha.h"
 #include "RegistroMaximo.h"
+#include "engine/Escalacao.h"
+#include "engine/FluxoEscala.h"
+#include "engine/JanelasSemTela.h"
+#include "engine/PrevisaoVermelha.h"
 
 // The verification of the automatic tab on the maximum register: red phase,
 // daily quantities (their default numbers) and the complete forecast.

@@ -1,6 +1,6 @@
-#include "AtualizaPrincipal.h"
 #include "Medidas.h"
 #include "RegistroMaximo.h"
+#include "shell/AtualizaPrincipal.h"
 
 // The data work of one main-window refresh: sibling summaries, load and save
 // of every rotation and of the personnel.

@@ -1,6 +1,6 @@
 #include "Medidas.h"
-#include "Prioridades.h"
 #include "RegistroMaximo.h"
+#include "engine/Prioridades.h"
 
 // The whole priority calculation: personnel and duties reloaded, the board
 // rebuilt from the 30 rotation tables, the duties written back.

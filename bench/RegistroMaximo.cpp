@@ -1,6 +1,6 @@
 #include "RegistroMaximo.h"
 
-#include "Instalacao.h"
+#include "data/Instalacao.h"
 
 #include <QRandomGenerator>
 

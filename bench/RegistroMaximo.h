@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Relogio.h"
-#include "Sistema.h"
+#include "base/Relogio.h"
+#include "model/Sistema.h"
 
 #include <QTemporaryDir>
 #include <memory>

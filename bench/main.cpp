@@ -1,7 +1,7 @@
 #include "Medidas.h"
 #include "RegistroMaximo.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <algorithm>
@@ -21,7 +21,7 @@ bool RegistraMedida(Medida medida) {
 }
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     constexpr int execucoes = 7;
     std::printf("Registro máximo: 30 serviços, 1000 militares, 500 por escala, 10000 registros "

@@ -1,6 +1,6 @@
-#include "Calendario.h"
+#include "calendar/Calendario.h"
 
-#include "Sistema.h"
+#include "model/Sistema.h"
 
 namespace {
 const QString arquivo = QStringLiteral("SemExped.Txt");

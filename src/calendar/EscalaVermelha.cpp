@@ -1,8 +1,8 @@
-#include "EscalaVermelha.h"
+#include "calendar/EscalaVermelha.h"
 
-#include "Calendario.h"
-#include "Falha.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "calendar/Calendario.h"
+#include "model/Sistema.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "TFSemExped.h"
+#include "calendar/TFSemExped.h"
 
-#include "CoresQt.h"
-#include "Sistema.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "model/Sistema.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -143,9 +143,9 @@ void TFSemExped::showEvent(QShowEvent* evento) {
 }
 
 void TFSemExped::Ativa() {
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     for (const char* nome : {"Memo1", "Memo2", "StringGrid1", "ListBox1"})
-        PintaFundo(findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis, 6));
+        PintaFundo(findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis.SlotsCores, 6));
     estado = EstadoSemExped();
     Tenta(sis.dialogos, [&] { edit1->setText(AtivaSemExped(sis, estado)); });
     edit2->setText(sis.UltimaEscala.Texto());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EscalaVermelha.h"
+#include "calendar/EscalaVermelha.h"
 
 #include <QDialog>
 

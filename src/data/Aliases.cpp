@@ -1,6 +1,6 @@
-#include "Aliases.h"
+#include "data/Aliases.h"
 
-#include "Falha.h"
+#include "base/Falha.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "ArquivoTexto.h"
+#include "data/ArquivoTexto.h"
 
-#include "Falha.h"
+#include "base/Falha.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "DMGeral.h"
+#include "data/DMGeral.h"
 
-#include "Falha.h"
+#include "base/Falha.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "Instalacao.h"
+#include "data/Instalacao.h"
 
-#include "ArquivoTexto.h"
-#include "DMGeral.h"
-#include "Falha.h"
-#include "PastaDados.h"
-#include "Relogio.h"
+#include "base/Falha.h"
+#include "base/Relogio.h"
+#include "data/ArquivoTexto.h"
+#include "data/DMGeral.h"
+#include "data/PastaDados.h"
 
 #include <QDir>
 #include <QFile>

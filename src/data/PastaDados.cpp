@@ -1,8 +1,8 @@
-#include "PastaDados.h"
+#include "data/PastaDados.h"
 
-#include "ArquivoTexto.h"
-#include "Falha.h"
-#include "Relogio.h"
+#include "base/Falha.h"
+#include "base/Relogio.h"
+#include "data/ArquivoTexto.h"
 
 #include <QDir>
 #include <QFileInfo>

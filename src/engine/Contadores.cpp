@@ -1,6 +1,6 @@
-#include "Contadores.h"
+#include "engine/Contadores.h"
 
-#include "Sistema.h"
+#include "model/Sistema.h"
 
 void EqualizaContadores(Sistema& s) {
     if (!s.dialogos.Confirma(QStringLiteral(

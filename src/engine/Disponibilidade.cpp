@@ -1,7 +1,7 @@
-#include "Disponibilidade.h"
+#include "engine/Disponibilidade.h"
 
-#include "Calendario.h"
-#include "Sistema.h"
+#include "calendar/Calendario.h"
+#include "model/Sistema.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "Escalacao.h"
+#include "engine/Escalacao.h"
 
-#include "Calendario.h"
-#include "Falha.h"
-#include "Previsao.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "calendar/Calendario.h"
+#include "engine/Previsao.h"
+#include "model/Sistema.h"
 
 namespace {
 

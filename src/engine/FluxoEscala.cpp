@@ -1,11 +1,11 @@
-#include "FluxoEscala.h"
+#include "engine/FluxoEscala.h"
 
-#include "Falha.h"
-#include "JanelasEscala.h"
-#include "Previsao.h"
-#include "PrevisaoVermelha.h"
-#include "Prioridades.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "engine/JanelasEscala.h"
+#include "engine/Previsao.h"
+#include "engine/PrevisaoVermelha.h"
+#include "engine/Prioridades.h"
+#include "model/Sistema.h"
 
 namespace {
 

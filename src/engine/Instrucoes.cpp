@@ -1,8 +1,8 @@
-#include "Instrucoes.h"
+#include "engine/Instrucoes.h"
 
-#include "Calendario.h"
-#include "Falha.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "calendar/Calendario.h"
+#include "model/Sistema.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "JanelasEscalaQt.h"
+#include "engine/JanelasEscalaQt.h"
 
-#include "Sistema.h"
-#include "TFAviso.h"
-#include "TFAvisoVerificar.h"
-#include "TFEscVm.h"
-#include "TFEscVmEsp.h"
-#include "TFQuantMilSvDia.h"
-#include "TFRetiraAlguem.h"
+#include "engine/TFAviso.h"
+#include "engine/TFAvisoVerificar.h"
+#include "engine/TFEscVm.h"
+#include "engine/TFEscVmEsp.h"
+#include "engine/TFRetiraAlguem.h"
+#include "model/Sistema.h"
+#include "reports/TFQuantMilSvDia.h"
 
 #include <QApplication>
 #include <QEventLoop>

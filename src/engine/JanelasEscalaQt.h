@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JanelasEscala.h"
+#include "engine/JanelasEscala.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,9 @@
-#include "JanelasSemTela.h"
+#include "engine/JanelasSemTela.h"
 
-#include "Falha.h"
-#include "PrevisaoVermelha.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "engine/PrevisaoVermelha.h"
+#include "model/Sistema.h"
+#include "reports/QuantidadesDiarias.h"
 
 void JanelasSemTela::MostraAviso() {
     ++avisos;

@@ -1,11 +1,11 @@
-#include "Previsao.h"
+#include "engine/Previsao.h"
 
-#include "Calendario.h"
-#include "Falha.h"
-#include "JanelasEscala.h"
-#include "PrevisaoVermelha.h"
-#include "QuantidadesDiarias.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "calendar/Calendario.h"
+#include "engine/JanelasEscala.h"
+#include "engine/PrevisaoVermelha.h"
+#include "model/Sistema.h"
+#include "reports/QuantidadesDiarias.h"
 
 Data Horizonte(Data ultima, Data fim) {
     const int t = fim - ultima;

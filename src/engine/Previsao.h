@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Data.h"
-#include "Disponibilidade.h"
-#include "Grades.h"
+#include "base/Data.h"
+#include "engine/Disponibilidade.h"
+#include "model/Grades.h"
 
 #include <QString>
 #include <QStringList>

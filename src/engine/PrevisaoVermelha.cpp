@@ -1,9 +1,9 @@
-#include "PrevisaoVermelha.h"
+#include "engine/PrevisaoVermelha.h"
 
-#include "Falha.h"
-#include "JanelasEscala.h"
-#include "Previsao.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "engine/JanelasEscala.h"
+#include "engine/Previsao.h"
+#include "model/Sistema.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Data.h"
+#include "base/Data.h"
 
 #include <QString>
 

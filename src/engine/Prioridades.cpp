@@ -1,6 +1,6 @@
-#include "Prioridades.h"
+#include "engine/Prioridades.h"
 
-#include "Sistema.h"
+#include "model/Sistema.h"
 
 #include <QHash>
 #include <array>

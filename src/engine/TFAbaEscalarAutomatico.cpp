@@ -1,14 +1,13 @@
-#include "TFAbaEscalarAutomatico.h"
+#include "engine/TFAbaEscalarAutomatico.h"
 
-#include "Escalacao.h"
-#include "FluxoEscala.h"
-#include "JanelasEscalaQt.h"
-#include "Previsao.h"
-#include "Sistema.h"
-#include "TFAvisoVerificar.h"
-#include "TFEscVmEsp.h"
-#include "TFPrincipal.h"
-#include "Tenta.h"
+#include "base/Tenta.h"
+#include "engine/Escalacao.h"
+#include "engine/FluxoEscala.h"
+#include "engine/JanelasEscalaQt.h"
+#include "engine/Previsao.h"
+#include "engine/TFAvisoVerificar.h"
+#include "engine/TFEscVmEsp.h"
+#include "model/Sistema.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -56,8 +54,8 @@ void MostraLinhas(QListWidget* lista, const QStringList& linhas) {
 
 } // namespace
 
-TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(TFPrincipal& p)
-    : QWidget(p.ConteudoAba(QStringLiteral("TabSheet3"))), principal(p), sis(p.sis) {
+TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidget* principal)
+    : QWidget(area), sis(s) {
     setObjectName(QStringLiteral("AbaEscalarAutomatico"));
     setMouseTracking(true);
     auto* externo = new QVBoxLayout(parentWidget());
@@ -127,7 +125,7 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(TFPrincipal& p)
     layout->addLayout(listas, 1);
 
     janelas =
-        std::make_unique<JanelasEscalaQt>(sis, &principal, pAvisoAguarde, [this] { Sincroniza(); });
+        std::make_unique<JanelasEscalaQt>(sis, principal, pAvisoAguarde, [this] { Sincroniza(); });
     // The steps the workflow runs by itself, as hidden buttons.
     auto* bPreverVm = Botao(this, "BPreverVm", QStringLiteral("PreVm"));
     auto* button2 = Botao(this, "Button2", QStringLiteral("Executa Label3"));
@@ -147,10 +145,6 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(TFPrincipal& p)
     connect(button13, &QPushButton::clicked, this,
             [this] { Executa([this] { MostraErros(sis, false); }); });
     connect(edit1, &QLineEdit::textEdited, this, [this](const QString& t) { sis.Aba.Edit1 = t; });
-    connect(principal.Paginas(), &QTabWidget::currentChanged, this, [this](int) {
-        if (principal.Paginas()->currentWidget() == principal.findChild<QWidget*>("TabSheet3"))
-            Mostrada();
-    });
     Sincroniza();
 }
 
@@ -226,7 +220,7 @@ void TFAbaEscalarAutomatico::Escala() {
                             .arg(f.Mensagem()));
         }
     });
-    principal.MostraUltimaEscala(sis.UltimaEscala);
+    emit UltimaEscalaMudou();
 }
 
 void TFAbaEscalarAutomatico::Descarta() {

@@ -9,7 +9,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class TFPrincipal;
 struct Sistema;
 
 // The "Escalar Automático" tab: the end day, "Verificar", "Prever",
@@ -19,7 +18,8 @@ struct Sistema;
 class TFAbaEscalarAutomatico : public QWidget {
     Q_OBJECT
 public:
-    explicit TFAbaEscalarAutomatico(TFPrincipal& principal);
+    // Builds the tab inside area; the workflow's windows belong to principal.
+    TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidget* principal);
     ~TFAbaEscalarAutomatico() override;
 
     // Shows the workflow's state.
@@ -27,6 +27,10 @@ public:
     // The tab became the current one: the priorities are computed again.
     void Mostrada();
     JanelasEscalaQt& Janelas() { return *janelas; }
+
+signals:
+    // A commit changed the last roster date.
+    void UltimaEscalaMudou();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -42,7 +46,6 @@ private:
     // Runs an operation of the workflow: a failure is shown, then the tab.
     template <typename Operacao> void Executa(Operacao&& operacao);
 
-    TFPrincipal& principal;
     Sistema& sis;
     std::unique_ptr<JanelasEscalaQt> janelas;
     QLabel* lUltimaEscala;

@@ -1,4 +1,4 @@
-#include "TFAviso.h"
+#include "engine/TFAviso.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

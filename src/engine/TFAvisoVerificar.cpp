@@ -1,4 +1,4 @@
-#include "TFAvisoVerificar.h"
+#include "engine/TFAvisoVerificar.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
-#include "TFEscVm.h"
+#include "engine/TFEscVm.h"
 
-#include "CoresQt.h"
-#include "GradeTexto.h"
-#include "PrevisaoVermelha.h"
-#include "Sistema.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "engine/PrevisaoVermelha.h"
+#include "model/GradeTexto.h"
+#include "model/Sistema.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -113,7 +113,7 @@ void TFEscVm::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     if (evento->spontaneous())
         return;
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     Tenta(sis.dialogos, [&] { AbreEscolhaVm(sis); });
     MostraGradeEscolhaVm(grade, sis.SGEscVm);
     memo2->setPlainText(sis.Memo2EscVm.join(QLatin1Char('\n')));

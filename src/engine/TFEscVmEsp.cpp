@@ -1,9 +1,9 @@
-#include "TFEscVmEsp.h"
+#include "engine/TFEscVmEsp.h"
 
-#include "CoresQt.h"
-#include "PrevisaoVermelha.h"
-#include "Sistema.h"
-#include "TFEscVm.h"
+#include "base/CoresQt.h"
+#include "engine/PrevisaoVermelha.h"
+#include "engine/TFEscVm.h"
+#include "model/Sistema.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +43,7 @@ void TFEscVmEsp::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     if (evento->spontaneous())
         return;
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     AbreEscolhaVmEsp(sis);
     MostraGradeEscolhaVm(grade, sis.SGEscVmEsp);
 }

@@ -1,4 +1,4 @@
-#include "TFForaEscSgte.h"
+#include "engine/TFForaEscSgte.h"
 
 TFForaEscSgte::TFForaEscSgte(Sistema& s, QWidget* pai)
     : TFInstrucaoEscala(s,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TFInstrucaoEscala.h"
+#include "engine/TFInstrucaoEscala.h"
 
 // FForaEscSgte, "Retirar da Escala": takes a person off the selected duties on
 // the selected days of the next forecast ("Retirar militar da escala", Button4);

@@ -1,8 +1,8 @@
-#include "TFInstrucaoEscala.h"
+#include "engine/TFInstrucaoEscala.h"
 
-#include "CoresQt.h"
-#include "Sistema.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "model/Sistema.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -92,9 +92,9 @@ QList<int> TFInstrucaoEscala::ServicosSelecionados() const {
 
 void TFInstrucaoEscala::showEvent(QShowEvent* evento) {
     Tenta(sis.dialogos, [&] { CarregaVetSv(sis, Banco::Principal); });
-    PintaFundo(this, CorDoSlot(sis, 1));
-    PintaFundo(servicos, CorDoSlot(sis, 3));
-    PintaFundo(listaDias, CorDoSlot(sis, 3));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
+    PintaFundo(servicos, CorDoSlot(sis.SlotsCores, 3));
+    PintaFundo(listaDias, CorDoSlot(sis.SlotsCores, 3));
     servicos->clear();
     servicos->addItems(ServicosOferecidos(sis));
     dias = DiasOferecidos(sis);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Instrucoes.h"
+#include "engine/Instrucoes.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "TFObrigaEscSgte.h"
+#include "engine/TFObrigaEscSgte.h"
 
 TFObrigaEscSgte::TFObrigaEscSgte(Sistema& s, QWidget* pai)
     : TFInstrucaoEscala(s,

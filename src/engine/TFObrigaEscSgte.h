@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TFInstrucaoEscala.h"
+#include "engine/TFInstrucaoEscala.h"
 
 // FObrigaEscSgte, "Forçar Escalação": forces a person onto the lowest selected
 // duty on each selected day of the next forecast ("Gravar Registro",

@@ -1,10 +1,10 @@
-#include "TFRetiraAlguem.h"
+#include "engine/TFRetiraAlguem.h"
 
-#include "CoresQt.h"
-#include "Instrucoes.h"
-#include "Sistema.h"
-#include "TFForaEscSgte.h"
-#include "TFObrigaEscSgte.h"
+#include "base/CoresQt.h"
+#include "engine/Instrucoes.h"
+#include "engine/TFForaEscSgte.h"
+#include "engine/TFObrigaEscSgte.h"
+#include "model/Sistema.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -57,7 +57,7 @@ TFRetiraAlguem::TFRetiraAlguem(Sistema& s, QWidget* pai)
 void TFRetiraAlguem::showEvent(QShowEvent* evento) {
     if (parentWidget())
         move(x(), parentWidget()->window()->y());
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     for (int n = 1; n <= 3; ++n)
         Desmarca(botoes[n]);
     QDialog::showEvent(evento);

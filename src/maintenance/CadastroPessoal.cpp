@@ -1,10 +1,10 @@
-#include "CadastroPessoal.h"
+#include "maintenance/CadastroPessoal.h"
 
-#include "DMGeral.h"
-#include "Grades.h"
-#include "Irmaos.h"
-#include "Servicos.h"
-#include "Sistema.h"
+#include "data/DMGeral.h"
+#include "model/Grades.h"
+#include "model/Irmaos.h"
+#include "model/Servicos.h"
+#include "model/Sistema.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pessoal.h"
+#include "model/Pessoal.h"
 
 #include <QString>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "CadastroServicos.h"
+#include "maintenance/CadastroServicos.h"
 
-#include "DMGeral.h"
-#include "Grades.h"
-#include "Servicos.h"
-#include "Sistema.h"
+#include "data/DMGeral.h"
+#include "model/Grades.h"
+#include "model/Servicos.h"
+#include "model/Sistema.h"
 
 #include <optional>
 

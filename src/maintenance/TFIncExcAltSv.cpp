@@ -1,9 +1,9 @@
-#include "TFIncExcAltSv.h"
+#include "maintenance/TFIncExcAltSv.h"
 
-#include "CoresQt.h"
-#include "Servicos.h"
-#include "Sistema.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "model/Servicos.h"
+#include "model/Sistema.h"
 
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -140,7 +140,7 @@ ModoServico TFIncExcAltSv::Modo() const {
 }
 
 void TFIncExcAltSv::showEvent(QShowEvent* evento) {
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     Tenta(sis.dialogos, [&] { CarregaVetSv(sis, Banco::Principal); });
     DefineItemTipo(0);
     DesmarcaModos();
@@ -291,7 +291,7 @@ void TFIncExcAltSv::paintEvent(QPaintEvent* evento) {
     QFont negrito = font();
     negrito.setBold(true);
     p.setFont(negrito);
-    p.setPen(CorDoSlot(sis, 5));
+    p.setPen(CorDoSlot(sis.SlotsCores, 5));
     p.drawText(area.left() + 10, area.top() + m.ascent(), QStringLiteral("Relação dos Serviços"));
     p.setFont(font());
     const int largura = area.width() / 2;

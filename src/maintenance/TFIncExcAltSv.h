@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CadastroServicos.h"
+#include "maintenance/CadastroServicos.h"
 
 #include <QDialog>
 #include <array>

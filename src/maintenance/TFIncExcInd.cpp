@@ -1,11 +1,11 @@
-#include "TFIncExcInd.h"
+#include "maintenance/TFIncExcInd.h"
 
-#include "CadastroPessoal.h"
-#include "CoresQt.h"
-#include "Irmaos.h"
-#include "Sistema.h"
-#include "TFEscolherSv.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "maintenance/CadastroPessoal.h"
+#include "model/Irmaos.h"
+#include "model/Sistema.h"
+#include "reports/TFEscolherSv.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -102,7 +102,7 @@ TFIncExcInd::TFIncExcInd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
 }
 
 void TFIncExcInd::showEvent(QShowEvent* evento) {
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     edit1->setFocus();
     escolheu = false;
     gravou = false;

@@ -1,4 +1,4 @@
-#include "GradeTexto.h"
+#include "model/GradeTexto.h"
 
 #include <numeric>
 #include <utility>

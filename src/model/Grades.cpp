@@ -1,8 +1,8 @@
-#include "Grades.h"
+#include "model/Grades.h"
 
-#include "Falha.h"
-#include "Servicos.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "model/Servicos.h"
+#include "model/Sistema.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DMGeral.h"
-#include "GradeTexto.h"
+#include "data/DMGeral.h"
+#include "model/GradeTexto.h"
 
 #include <QHash>
 #include <QString>

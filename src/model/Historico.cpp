@@ -1,8 +1,8 @@
-#include "Historico.h"
+#include "model/Historico.h"
 
-#include "Falha.h"
-#include "Grades.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "model/Grades.h"
+#include "model/Sistema.h"
 
 void CarregaVetHist(Sistema& s, Banco banco) {
     for (int a = 1; a <= MaxHist && !s.VetHist[a].Descr.isEmpty(); ++a)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DMGeral.h"
+#include "data/DMGeral.h"
 
 #include <QString>
 #include <array>

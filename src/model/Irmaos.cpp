@@ -1,10 +1,10 @@
-#include "Irmaos.h"
+#include "model/Irmaos.h"
 
-#include "Grades.h"
-#include "Historico.h"
-#include "Pessoal.h"
-#include "Servicos.h"
-#include "Sistema.h"
+#include "model/Grades.h"
+#include "model/Historico.h"
+#include "model/Pessoal.h"
+#include "model/Servicos.h"
+#include "model/Sistema.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GradeTexto.h"
+#include "model/GradeTexto.h"
 
 #include <QString>
 #include <array>

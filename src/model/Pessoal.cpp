@@ -1,8 +1,8 @@
-#include "Pessoal.h"
+#include "model/Pessoal.h"
 
-#include "Falha.h"
-#include "Historico.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "model/Historico.h"
+#include "model/Sistema.h"
 
 TipoVetBas RegistroVazio() {
     TipoVetBas b;

@@ -1,8 +1,8 @@
-#include "Servicos.h"
+#include "model/Servicos.h"
 
-#include "Falha.h"
-#include "Historico.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "model/Historico.h"
+#include "model/Sistema.h"
 
 void CarregaVetSv(Sistema& s, Banco banco) {
     if (banco == Banco::Backup) {

@@ -1,4 +1,4 @@
-#include "Sistema.h"
+#include "model/Sistema.h"
 
 Sistema::Sistema(const QString& pastaDados, const QString& pastaBackup, const Relogio& r,
                  Dialogos& d)
@@ -6,7 +6,8 @@ Sistema::Sistema(const QString& pastaDados, const QString& pastaBackup, const Re
       VetHist(MaxHist + 1), VetSgte(MaxSgte + 1), VetFora(MaxSgte + 1), VetObriga(MaxSgte + 1),
       MatQuant(DiasMatQuant), MatQuantCopia(DiasMatQuant), VetIrmaos(1001), VetIrmaosR(1001) {
     // The daily quantity table starts unbuilt, untouched, with nothing saved.
-    CriaTabelaQuantidades(*this);
+    for (auto& dia : MatQuant)
+        dia.fill(QStringLiteral("x"));
 }
 
 std::optional<Data> Sistema::LeData(const QString& texto) const {

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "AbaAutomatica.h"
-#include "DMGeral.h"
-#include "Dialogos.h"
-#include "Grades.h"
-#include "Historico.h"
-#include "Irmaos.h"
-#include "PastaDados.h"
-#include "Pessoal.h"
-#include "QuantidadesDiarias.h"
-#include "Relogio.h"
-#include "Servicos.h"
-#include "VetorSemExped.h"
+#include "base/Dialogos.h"
+#include "base/Relogio.h"
+#include "data/DMGeral.h"
+#include "data/PastaDados.h"
+#include "model/AbaAutomatica.h"
+#include "model/Grades.h"
+#include "model/Historico.h"
+#include "model/Irmaos.h"
+#include "model/Pessoal.h"
+#include "model/Servicos.h"
+#include "model/TabelaQuantidades.h"
+#include "model/VetorSemExped.h"
 
 #include <QSet>
 

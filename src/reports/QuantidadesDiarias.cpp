@@ -1,9 +1,9 @@
-#include "QuantidadesDiarias.h"
+#include "reports/QuantidadesDiarias.h"
 
-#include "Calendario.h"
-#include "Falha.h"
-#include "Historico.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "calendar/Calendario.h"
+#include "model/Historico.h"
+#include "model/Sistema.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "TFEscolherSv.h"
+#include "reports/TFEscolherSv.h"
 
-#include "CoresQt.h"
-#include "Servicos.h"
-#include "Sistema.h"
+#include "base/CoresQt.h"
+#include "model/Servicos.h"
+#include "model/Sistema.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -71,7 +71,7 @@ void TFEscolherSv::MostraNota(bool visivel) {
 }
 
 void TFEscolherSv::showEvent(QShowEvent* evento) {
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     LimpaSel(sis);
     for (int n = 1; n <= 30; ++n)
         caixas[n]->setText(sis.VetSv[n].Descr);

@@ -1,9 +1,9 @@
-#include "TFQuantMilSvDia.h"
+#include "reports/TFQuantMilSvDia.h"
 
-#include "CoresQt.h"
-#include "QuantidadesDiarias.h"
-#include "Sistema.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "model/Sistema.h"
+#include "reports/QuantidadesDiarias.h"
 
 #include <QAbstractItemDelegate>
 #include <QEvent>
@@ -79,7 +79,7 @@ bool TFQuantMilSvDia::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void TFQuantMilSvDia::Ativa() {
-    PintaFundo(this, CorDoSlot(sis, 1));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     Tenta(sis.dialogos, [&] { AtivaTabelaQuantidades(sis); });
     MostraTabela();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialogos.h"
-#include "Tenta.h"
+#include "base/Dialogos.h"
+#include "base/Tenta.h"
 
 #include <functional>
 #include <vector>

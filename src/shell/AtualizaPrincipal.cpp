@@ -1,6 +1,6 @@
-#include "AtualizaPrincipal.h"
+#include "shell/AtualizaPrincipal.h"
 
-#include "Sistema.h"
+#include "model/Sistema.h"
 
 void AtualizaPrincipal(Sistema& s, TelaPrincipal* tela) {
     TelaPrincipal semTela;

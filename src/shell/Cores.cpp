@@ -1,7 +1,7 @@
-#include "Cores.h"
+#include "shell/Cores.h"
 
-#include "Falha.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "model/Sistema.h"
 
 void CarregaCores(Sistema& s) {
     const QString nome = QStringLiteral("ArqCores.Txt");

@@ -1,4 +1,4 @@
-#include "DialogosQt.h"
+#include "shell/DialogosQt.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogos.h"
+#include "base/Dialogos.h"
 
 // The message boxes of the program, with Qt's own (Portuguese) buttons.
 class DialogosQt : public Dialogos {

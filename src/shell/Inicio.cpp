@@ -1,8 +1,8 @@
-#include "Inicio.h"
+#include "shell/Inicio.h"
 
-#include "Falha.h"
-#include "Instalacao.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "data/Instalacao.h"
+#include "model/Sistema.h"
 
 #include <QDir>
 #include <QStandardPaths>

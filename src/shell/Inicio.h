@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Aliases.h"
-#include "Data.h"
+#include "base/Data.h"
+#include "data/Aliases.h"
 
 #include <QLockFile>
 #include <QString>

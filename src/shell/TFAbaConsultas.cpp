@@ -1,8 +1,8 @@
-#include "TFAbaConsultas.h"
+#include "shell/TFAbaConsultas.h"
 
-#include "Sistema.h"
-#include "TFLinhaMenu.h"
-#include "TFPrincipal.h"
+#include "model/Sistema.h"
+#include "shell/TFLinhaMenu.h"
+#include "shell/TFPrincipal.h"
 
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AcoesMenu.h"
+#include "shell/AcoesMenu.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "TFAbaManutencao.h"
+#include "shell/TFAbaManutencao.h"
 
-#include "CoresQt.h"
-#include "ItensManutencao.h"
-#include "Sistema.h"
-#include "TFLinhaMenu.h"
-#include "TFPrincipal.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Tenta.h"
+#include "maintenance/ItensManutencao.h"
+#include "model/Sistema.h"
+#include "shell/TFLinhaMenu.h"
+#include "shell/TFPrincipal.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -143,7 +143,7 @@ TFAbaManutencao::TFAbaManutencao(TFPrincipal& p)
     DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
     DefineAcao(15, [this] { MostraPagina(2); });
     DefineAcao(18, [this] {
-        PreparaLista(CorDoSlot(sis, 6));
+        PreparaLista(CorDoSlot(sis.SlotsCores, 6));
         listBox1->addItems(MilitaresForaDasEscalas(sis));
     });
     DefineAcao(19, [this] {

@@ -1,4 +1,4 @@
-#include "TFLinhaMenu.h"
+#include "shell/TFLinhaMenu.h"
 
 #include <QMouseEvent>
 

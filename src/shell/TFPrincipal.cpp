@@ -1,19 +1,19 @@
-#include "TFPrincipal.h"
+#include "shell/TFPrincipal.h"
 
-#include "Contadores.h"
-#include "CoresQt.h"
-#include "Escalacao.h"
-#include "Falha.h"
-#include "Inicio.h"
-#include "Prioridades.h"
-#include "Sistema.h"
-#include "TFAbaConsultas.h"
-#include "TFAbaEscalarAutomatico.h"
-#include "TFAbaManutencao.h"
-#include "TFIncExcAltSv.h"
-#include "TFIncExcInd.h"
-#include "TFSemExped.h"
-#include "Tenta.h"
+#include "base/CoresQt.h"
+#include "base/Falha.h"
+#include "base/Tenta.h"
+#include "calendar/TFSemExped.h"
+#include "engine/Contadores.h"
+#include "engine/Escalacao.h"
+#include "engine/Prioridades.h"
+#include "engine/TFAbaEscalarAutomatico.h"
+#include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcInd.h"
+#include "model/Sistema.h"
+#include "shell/Inicio.h"
+#include "shell/TFAbaConsultas.h"
+#include "shell/TFAbaManutencao.h"
 
 #include <QDialog>
 #include <QDir>
@@ -71,7 +71,13 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     MontaAba(QStringLiteral("TabSheet1"), QStringLiteral("Consultas"), QStringLiteral("Image3"));
     MontaAba(QStringLiteral("TabSheet5"), QStringLiteral("Primeira Utilização"),
              QStringLiteral("Image7"));
-    abaEscalar = new TFAbaEscalarAutomatico(*this);
+    abaEscalar = new TFAbaEscalarAutomatico(sis, ConteudoAba(QStringLiteral("TabSheet3")), this);
+    connect(abaEscalar, &TFAbaEscalarAutomatico::UltimaEscalaMudou, this,
+            [this] { MostraUltimaEscala(sis.UltimaEscala); });
+    connect(paginas, &QTabWidget::currentChanged, this, [this](int) {
+        if (paginas->currentWidget() == paginas->findChild<QWidget*>("TabSheet3"))
+            abaEscalar->Mostrada();
+    });
     abaManutencao = new TFAbaManutencao(*this);
     abaConsultas = new TFAbaConsultas(*this);
     CriaTelas();
@@ -174,11 +180,12 @@ void TFPrincipal::AbreTela(QDialog* tela) {
 }
 
 void TFPrincipal::AplicaCores() {
-    PintaFundo(this, CorDoSlot(sis, 1));
-    PintaFundo(paginas->findChild<QWidget*>(QStringLiteral("ListBox1")), CorDoSlot(sis, 2));
+    PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
+    PintaFundo(paginas->findChild<QWidget*>(QStringLiteral("ListBox1")),
+               CorDoSlot(sis.SlotsCores, 2));
     for (const char* nome :
          {"ListBox2", "ListBox3", "ListBox4", "ListBox5", "ListBox6", "SGGradeSv"})
-        PintaFundo(paginas->findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis, 3));
+        PintaFundo(paginas->findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis.SlotsCores, 3));
 }
 
 void TFPrincipal::MostraCapa() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AtualizaPrincipal.h"
+#include "shell/AtualizaPrincipal.h"
 
 #include <QWidget>
 #include <memory>

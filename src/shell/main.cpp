@@ -1,11 +1,11 @@
-#include "Cores.h"
-#include "DialogosQt.h"
-#include "Falha.h"
-#include "Inicio.h"
-#include "Relogio.h"
-#include "Sistema.h"
-#include "TFPrincipal.h"
-#include "Tenta.h"
+#include "base/Falha.h"
+#include "base/Relogio.h"
+#include "base/Tenta.h"
+#include "model/Sistema.h"
+#include "shell/Cores.h"
+#include "shell/DialogosQt.h"
+#include "shell/Inicio.h"
+#include "shell/TFPrincipal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,9 +1,9 @@
-#include "AmbienteTeste.h"
-#include "Calendario.h"
-#include "EscalaVermelha.h"
-#include "Falha.h"
-#include "Registro.h"
-#include "Tenta.h"
+#include "base/Falha.h"
+#include "base/Tenta.h"
+#include "calendar/Calendario.h"
+#include "calendar/EscalaVermelha.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QFile>
 #include <QTest>

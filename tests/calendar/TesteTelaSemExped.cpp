@@ -1,6 +1,6 @@
-#include "AmbienteTeste.h"
-#include "Registro.h"
-#include "TFSemExped.h"
+#include "calendar/TFSemExped.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "AmbienteTeste.h"
-#include "ArquivoTexto.h"
-#include "Falha.h"
-#include "Instalacao.h"
-#include "Registro.h"
+#include "base/Falha.h"
+#include "data/ArquivoTexto.h"
+#include "data/Instalacao.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "AmbienteTeste.h"
-#include "Registro.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "Inicio.h"
-#include "JanelasEscalaQt.h"
-#include "Registro.h"
-#include "RoteiroModal.h"
-#include "TFAbaEscalarAutomatico.h"
-#include "TFAvisoVerificar.h"
-#include "TFEscVm.h"
-#include "TFPrincipal.h"
+#include "engine/JanelasEscalaQt.h"
+#include "engine/TFAbaEscalarAutomatico.h"
+#include "engine/TFAvisoVerificar.h"
+#include "engine/TFEscVm.h"
+#include "shell/Inicio.h"
+#include "shell/TFPrincipal.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
+#include "support/RoteiroModal.h"
 
 #include <QLabel>
 #include <QLineEdit>

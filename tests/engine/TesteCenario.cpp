@@ -1,8 +1,8 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "Escalacao.h"
-#include "Previsao.h"
-#include "Registro.h"
+#include "engine/Escalacao.h"
+#include "engine/Previsao.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

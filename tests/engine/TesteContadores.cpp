@@ -1,6 +1,6 @@
-#include "AmbienteTeste.h"
-#include "Contadores.h"
-#include "Registro.h"
+#include "engine/Contadores.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "AmbienteTeste.h"
-#include "Calendario.h"
-#include "Disponibilidade.h"
-#include "Registro.h"
+#include "calendar/Calendario.h"
+#include "engine/Disponibilidade.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

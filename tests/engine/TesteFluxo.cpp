@@ -1,10 +1,10 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "FluxoEscala.h"
-#include "JanelasSemTela.h"
-#include "Previsao.h"
-#include "PrevisaoVermelha.h"
-#include "Registro.h"
+#include "engine/FluxoEscala.h"
+#include "engine/JanelasSemTela.h"
+#include "engine/Previsao.h"
+#include "engine/PrevisaoVermelha.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

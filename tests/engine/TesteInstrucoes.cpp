@@ -1,13 +1,13 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "Instrucoes.h"
-#include "Previsao.h"
-#include "PrevisaoVermelha.h"
-#include "Registro.h"
-#include "TFForaEscSgte.h"
-#include "TFObrigaEscSgte.h"
-#include "TFRetiraAlguem.h"
-#include "Tenta.h"
+#include "base/Tenta.h"
+#include "engine/Instrucoes.h"
+#include "engine/Previsao.h"
+#include "engine/PrevisaoVermelha.h"
+#include "engine/TFForaEscSgte.h"
+#include "engine/TFObrigaEscSgte.h"
+#include "engine/TFRetiraAlguem.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
 
 #include <QApplication>
 #include <QFocusEvent>

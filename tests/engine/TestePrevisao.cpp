@@ -1,9 +1,9 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "Falha.h"
-#include "JanelasSemTela.h"
-#include "Previsao.h"
-#include "Registro.h"
+#include "base/Falha.h"
+#include "engine/JanelasSemTela.h"
+#include "engine/Previsao.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

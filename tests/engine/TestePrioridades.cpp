@@ -1,6 +1,6 @@
-#include "AmbienteTeste.h"
-#include "Prioridades.h"
-#include "Registro.h"
+#include "engine/Prioridades.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

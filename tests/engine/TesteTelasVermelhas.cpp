@@ -1,12 +1,12 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "JanelasSemTela.h"
-#include "PrevisaoVermelha.h"
-#include "Registro.h"
-#include "TFAviso.h"
-#include "TFAvisoVerificar.h"
-#include "TFEscVm.h"
-#include "TFEscVmEsp.h"
+#include "engine/JanelasSemTela.h"
+#include "engine/PrevisaoVermelha.h"
+#include "engine/TFAviso.h"
+#include "engine/TFAvisoVerificar.h"
+#include "engine/TFEscVm.h"
+#include "engine/TFEscVmEsp.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
 
 #include <QApplication>
 #include <QLabel>

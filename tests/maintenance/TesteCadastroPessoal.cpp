@@ -1,7 +1,7 @@
-#include "AmbienteTeste.h"
-#include "Registro.h"
-#include "TFEscolherSv.h"
-#include "TFIncExcInd.h"
+#include "maintenance/TFIncExcInd.h"
+#include "reports/TFEscolherSv.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "AmbienteTeste.h"
-#include "CadastroServicos.h"
-#include "Registro.h"
-#include "TFIncExcAltSv.h"
+#include "maintenance/CadastroServicos.h"
+#include "maintenance/TFIncExcAltSv.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>

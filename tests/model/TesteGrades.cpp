@@ -1,6 +1,6 @@
-#include "AmbienteTeste.h"
-#include "Falha.h"
-#include "Registro.h"
+#include "base/Falha.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QRandomGenerator>
 #include <QTest>

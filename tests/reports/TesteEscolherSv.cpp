@@ -1,7 +1,7 @@
-#include "AmbienteTeste.h"
-#include "Registro.h"
-#include "Servicos.h"
-#include "TFEscolherSv.h"
+#include "model/Servicos.h"
+#include "reports/TFEscolherSv.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QCheckBox>
 #include <QLabel>

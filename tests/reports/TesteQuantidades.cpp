@@ -1,7 +1,7 @@
-#include "AmbienteTeste.h"
-#include "QuantidadesDiarias.h"
-#include "Registro.h"
-#include "TFQuantMilSvDia.h"
+#include "reports/QuantidadesDiarias.h"
+#include "reports/TFQuantMilSvDia.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QHeaderView>
 #include <QLabel>

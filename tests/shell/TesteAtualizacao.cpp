@@ -1,6 +1,6 @@
-#include "AmbienteTeste.h"
-#include "AtualizaPrincipal.h"
-#include "Registro.h"
+#include "shell/AtualizaPrincipal.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "AmbienteTeste.h"
-#include "Falha.h"
-#include "Inicio.h"
-#include "Registro.h"
-#include "TFPrincipal.h"
+#include "base/Falha.h"
+#include "shell/Inicio.h"
+#include "shell/TFPrincipal.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QFile>
 #include <QLabel>

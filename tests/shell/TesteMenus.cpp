@@ -1,11 +1,11 @@
-#include "AmbienteTeste.h"
-#include "CoresQt.h"
-#include "Falha.h"
-#include "Inicio.h"
-#include "Registro.h"
-#include "TFAbaConsultas.h"
-#include "TFAbaManutencao.h"
-#include "TFPrincipal.h"
+#include "base/CoresQt.h"
+#include "base/Falha.h"
+#include "shell/Inicio.h"
+#include "shell/TFAbaConsultas.h"
+#include "shell/TFAbaManutencao.h"
+#include "shell/TFPrincipal.h"
+#include "support/AmbienteTeste.h"
+#include "support/Registro.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -369,7 +369,7 @@ private slots:
         j.Executa("18");
         QCOMPARE(j.Lista(), QStringList({"30", "7"}));
         QVERIFY(j.Visivel("ListBox1"));
-        QCOMPARE(j.CorLista(), CorDoSlot(*j.a.sis, 6));
+        QCOMPARE(j.CorLista(), CorDoSlot(j.a.sis->SlotsCores, 6));
 
         j.a.Membro(1, "7");
         j.a.Membro(2, "30");

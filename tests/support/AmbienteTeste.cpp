@@ -1,6 +1,6 @@
-#include "AmbienteTeste.h"
+#include "support/AmbienteTeste.h"
 
-#include "Instalacao.h"
+#include "data/Instalacao.h"
 
 Data D(int dia, int mes, int ano) {
     return Data::DeQDate(QDate(ano, mes, dia));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogosFalso.h"
-#include "Relogio.h"
-#include "Sistema.h"
+#include "base/Relogio.h"
+#include "model/Sistema.h"
+#include "support/DialogosFalso.h"
 
 #include <QTemporaryDir>
 #include <memory>

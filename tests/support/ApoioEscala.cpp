@@ -1,6 +1,6 @@
-#include "ApoioEscala.h"
+#include "support/ApoioEscala.h"
 
-#include "QuantidadesDiarias.h"
+#include "reports/QuantidadesDiarias.h"
 
 #include <QTest>
 

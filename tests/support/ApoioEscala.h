@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AmbienteTeste.h"
+#include "support/AmbienteTeste.h"
 
 // What the verification prepares before a forecast, without the workflow:
 // every defined duty marked, the last roster date read from Escala.Txt, the end

@@ -1,4 +1,4 @@
-#include "DialogosFalso.h"
+#include "support/DialogosFalso.h"
 
 #include <QTest>
 

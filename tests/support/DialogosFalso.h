@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogos.h"
+#include "base/Dialogos.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "RoteiroModal.h"
+#include "support/RoteiroModal.h"
 
 #include <QAbstractButton>
 #include <QApplication>

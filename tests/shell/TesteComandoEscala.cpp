@@ -1,12 +1,12 @@
-#include "AmbienteTeste.h"
-#include "ApoioEscala.h"
-#include "ComandoEscala.h"
-#include "Inicio.h"
-#include "JanelasEscalaQt.h"
-#include "Registro.h"
-#include "RoteiroModal.h"
-#include "TFAbaEscalarAutomatico.h"
-#include "TFPrincipal.h"
+#include "engine/JanelasEscalaQt.h"
+#include "engine/TFAbaEscalarAutomatico.h"
+#include "shell/ComandoEscala.h"
+#include "shell/Inicio.h"
+#include "shell/TFPrincipal.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/Registro.h"
+#include "support/RoteiroModal.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Data.h"
+#include "base/Data.h"
 
 // Today's date, behind an interface so that tests can fix it.
 class Relogio {

@@ -1,4 +1,4 @@
-#include "Data.h"
+#include "base/Data.h"
 
 namespace {
 constexpr qint64 juliano30dez1899 = 2415019; // QDate(1899, 12, 30).toJulianDay()

@@ -1,6 +1,6 @@
-#include "ItensManutencao.h"
+#include "maintenance/ItensManutencao.h"
 
-#include "Sistema.h"
+#include "model/Sistema.h"
 
 #include <QSet>
 

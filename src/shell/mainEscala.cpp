@@ -1,5 +1,5 @@
-#include "ComandoEscala.h"
-#include "Inicio.h"
+#include "shell/ComandoEscala.h"
+#include "shell/Inicio.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialogos.h"
-#include "Falha.h"
+#include "base/Dialogos.h"
+#include "base/Falha.h"
 
 #include <exception>
 

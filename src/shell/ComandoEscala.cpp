@@ -1,14 +1,14 @@
-#include "ComandoEscala.h"
+#include "shell/ComandoEscala.h"
 
-#include "AtualizaPrincipal.h"
-#include "Escalacao.h"
-#include "Falha.h"
-#include "FluxoEscala.h"
-#include "Inicio.h"
-#include "Instrucoes.h"
-#include "JanelasSemTela.h"
-#include "PrevisaoVermelha.h"
-#include "Sistema.h"
+#include "base/Falha.h"
+#include "engine/Escalacao.h"
+#include "engine/FluxoEscala.h"
+#include "engine/Instrucoes.h"
+#include "engine/JanelasSemTela.h"
+#include "engine/PrevisaoVermelha.h"
+#include "model/Sistema.h"
+#include "shell/AtualizaPrincipal.h"
+#include "shell/Inicio.h"
 
 #include <QCommandLineParser>
 

@@ -1,4 +1,4 @@
-#include "VetorSemExped.h"
+#include "model/VetorSemExped.h"
 
 void VetorSemExped::Define(int i, const QString& texto) {
     if (entradas[static_cast<size_t>(i)] == texto)

@@ -1,6 +1,4 @@
-#include "CoresQt.h"
-
-#include "Sistema.h"
+#include "base/CoresQt.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -41,8 +39,8 @@ QColor CorDaPaleta(int numero) {
     }
 }
 
-QColor CorDoSlot(const Sistema& s, int slot) {
-    return CorDaPaleta(slot >= 1 && slot <= 13 ? s.SlotsCores[slot] : 0);
+QColor CorDoSlot(const SlotsCores& cores, int slot) {
+    return CorDaPaleta(slot >= 1 && slot <= 13 ? cores[slot] : 0);
 }
 
 void PintaFundo(QWidget* w, const QColor& cor) {
