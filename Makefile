@@ -3,6 +3,8 @@ PACOTES := cmake ninja-build g++ make qt6-base-dev libqt6sql6-sqlite \
            qt6-translations-l10n fonts-dejavu-core
 BUILD   := build
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# A compiler cache, when the machine has one, for faster rebuilds.
+LANCADOR := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: run test bench build deps configure format clean
 
@@ -19,7 +21,7 @@ build: configure
 	cmake --build $(BUILD)
 
 configure: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LANCADOR)
 
 # Installs only the packages that are missing.
 deps:

@@ -8,7 +8,7 @@ RegistroMaximo::RegistroMaximo() : relogio(Data::DeQDate(QDate(2025, 1, 6))) {
     const Data hoje = relogio.Hoje();
     Instalacao::InstalaPastaDados(dir.path(), hoje);
     sis = std::make_unique<Sistema>(dir.path(), Instalacao::PastaBackupPadrao(dir.path()), relogio,
-                                    dialogos);
+                                    dialogos, impressora);
     QRandomGenerator aleatorio(2025);
     const QStringList tipos{"PV", "PV", "Pt", "Vm"};
     for (int k = 1; k <= 30; ++k)

@@ -26,6 +26,7 @@ public:
     QTemporaryDir dir;
     RelogioFixo relogio;
     DialogosBench dialogos;
+    ImpressoraAusente impressora;
     std::unique_ptr<Sistema> sis;
     Data Hoje() const { return relogio.Hoje(); }
     // Rewrites the tables as they were created (after an operation changed them).

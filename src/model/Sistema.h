@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Dialogos.h"
+#include "base/Impressora.h"
 #include "base/Relogio.h"
 #include "data/DMGeral.h"
 #include "data/PastaDados.h"
@@ -24,12 +25,13 @@
 // routine; nothing of it is global.
 struct Sistema {
     Sistema(const QString& pastaDados, const QString& pastaBackup, const Relogio& relogio,
-            Dialogos& dialogos);
+            Dialogos& dialogos, Impressora& impressora);
     Sistema(const Sistema&) = delete;
     Sistema& operator=(const Sistema&) = delete;
 
     const Relogio& relogio;
     Dialogos& dialogos;
+    Impressora& impressora;
     PastaDados pasta;
     DMGeral dm;
 

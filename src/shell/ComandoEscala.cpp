@@ -130,7 +130,8 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
         Imprime(saida, {}, {f.Mensagem()});
         return ErroDeDados;
     }
-    Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+    ImpressoraAusente impressora;
+    Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos, impressora);
     Listas listas;
     int codigo = Feito;
     try {

@@ -1,4 +1,5 @@
 #include "base/Falha.h"
+#include "base/ImpressoraQt.h"
 #include "base/Relogio.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -38,7 +40,9 @@ int main(int argc, char* argv[]) {
     if (!Tenta(dialogos, [&] { inicio.Prepara(relogio.Hoje()); }))
         return 1;
 
-    Sistema sis(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+    ImpressoraQt impressora(QDir(inicio.PastaDados()).filePath(QStringLiteral("Impressoes")),
+                            dialogos);
+    Sistema sis(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos, impressora);
     Tenta(dialogos, [&] { CarregaCores(sis); });
     TFPrincipal principal(sis, inicio);
     principal.show();

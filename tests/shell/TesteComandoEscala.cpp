@@ -96,8 +96,8 @@ private slots:
             alertas = ListaDaAba(p.AbaEscalar(), "ListBox6");
         }
         Pasta b(4);
-        b.a.sis =
-            std::make_unique<Sistema>(b.caminho, b.a.PastaBackup(), b.a.relogio, b.a.dialogos);
+        b.a.sis = std::make_unique<Sistema>(b.caminho, b.a.PastaBackup(), b.a.relogio, b.a.dialogos,
+                                            b.a.impressora);
         b.a.Militar("9", "AUSENTE", 9, "Sd", "P", D(11, 3, 2024), D(12, 3, 2024));
         b.a.Membro(1, "9");
         b.a.sis.reset();
@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(e.codigo, 0);
         QCOMPARE(e.Secao("[Escala]").mid(2, 2),
                  QStringList({"     Of Dia:  3-M3  ", "     Guarda:  6-M6  "}));
-        p.a.sis =
-            std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos);
+        p.a.sis = std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos,
+                                            p.a.impressora);
         QCOMPARE(p.a.sis->pasta.LeUltimaEscala(), D(13, 3, 2024));
         QCOMPARE(p.a.Coluna("Hist", "Dia").size(), 6);
     }
@@ -129,8 +129,8 @@ private slots:
         const Execucao e = Executa(p.caminho, {"escalar", "--ate", "13/03/24"});
         QCOMPARE(e.codigo, 1);
         QVERIFY(!e.Secao("[Erros]").isEmpty());
-        p.a.sis =
-            std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos);
+        p.a.sis = std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos,
+                                            p.a.impressora);
         QVERIFY(p.a.Coluna("Hist", "Dia").isEmpty());
         QCOMPARE(p.a.sis->pasta.LeUltimaEscala(), D(10, 3, 2024));
     }
@@ -166,8 +166,8 @@ private slots:
 
     void historico_no_periodo() {
         Pasta p;
-        p.a.sis =
-            std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos);
+        p.a.sis = std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos,
+                                            p.a.impressora);
         p.a.Historico(D(12, 3, 2024), 1, "Of Dia", "1");
         p.a.sis.reset();
         const Execucao e = Executa(p.caminho, {"verificar", "--ate", "13/03/24"});
@@ -182,8 +182,8 @@ private slots:
         const Execucao e = Executa(p.caminho, {"desfazer", "--a-partir-de", "12/03/24"});
         QCOMPARE(e.codigo, 0);
         QVERIFY(e.Secao("[Mensagens]").first().contains("CUIDADO !"));
-        p.a.sis =
-            std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos);
+        p.a.sis = std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos,
+                                            p.a.impressora);
         QCOMPARE(p.a.sis->pasta.LeUltimaEscala(), D(11, 3, 2024));
         p.a.sis.reset();
         QCOMPARE(Executa(p.caminho, {"desfazer", "--a-partir-de", "01/02/24", "--sim"}).codigo, 0);

@@ -7,6 +7,7 @@
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
 #include "support/DialogosFalso.h"
+#include "support/ImpressoraFalsa.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
@@ -50,9 +51,10 @@ private slots:
         QTemporaryDir dir;
         RelogioFixo relogio(D(10, 3, 2024)); // the last roster date starts as 09/03/24
         DialogosFalso dialogos;
+        ImpressoraFalsa impressora;
         Inicio inicio(dir.filePath("dados"), dir.filePath("Aliases.ini"));
         inicio.Prepara(relogio.Hoje());
-        Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+        Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos, impressora);
         TFPrincipal p(s, inicio);
         p.AbaEscalar()->Janelas().PausaMs = 0;
         p.show();
@@ -165,9 +167,10 @@ private slots:
         QTemporaryDir dir;
         RelogioFixo relogio(D(10, 3, 2024));
         DialogosFalso dialogos;
+        ImpressoraFalsa impressora;
         Inicio inicio(dir.filePath("dados"), dir.filePath("Aliases.ini"));
         inicio.Prepara(relogio.Hoje());
-        Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos);
+        Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos, impressora);
         s.dm.SubstituiLinhas(Banco::Principal, "Sv",
                              {{1, "A", QDate(2000, 1, 1), QDate(2050, 1, 1), 1, 31, 1, "PV"},
                               {2, "B", QDate(2000, 1, 1), QDate(2050, 1, 1), 1, 31, 1, "PV"}});

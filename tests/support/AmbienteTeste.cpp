@@ -8,7 +8,7 @@ Data D(int dia, int mes, int ano) {
 
 AmbienteTeste::AmbienteTeste(Data hoje) : relogio(hoje) {
     Instalacao::InstalaPastaDados(dir.path(), hoje);
-    sis = std::make_unique<Sistema>(dir.path(), PastaBackup(), relogio, dialogos);
+    sis = std::make_unique<Sistema>(dir.path(), PastaBackup(), relogio, dialogos, impressora);
 }
 
 QString AmbienteTeste::PastaBackup() const {

@@ -3,6 +3,7 @@
 #include "base/Relogio.h"
 #include "model/Sistema.h"
 #include "support/DialogosFalso.h"
+#include "support/ImpressoraFalsa.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -19,6 +20,7 @@ public:
     QTemporaryDir dir;
     RelogioFixo relogio;
     DialogosFalso dialogos;
+    ImpressoraFalsa impressora;
     std::unique_ptr<Sistema> sis;
 
     QString Pasta() const { return dir.path(); }
