@@ -26,23 +26,41 @@ QByteArray LeBytes(const QString& caminho) {
     return bytes;
 }
 
-void GravaBytes(const QString& caminho, const QByteArray& bytes) {
-    QSaveFile arquivo(caminho);
-    const auto erro = [&] {
-        return Falha(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                         .arg(Nome(caminho), arquivo.errorString()));
-    };
-    if (!arquivo.open(QIODevice::WriteOnly))
-        throw erro();
-    if (arquivo.write(bytes) != bytes.size())
-        throw erro();
-    if (!arquivo.commit())
-        throw erro();
+Falha ErroGravacao(const QSaveFile& arquivo) {
+    return Falha(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
+                     .arg(Nome(arquivo.fileName()), arquivo.errorString()));
 }
 
 } // namespace
 
 namespace ArquivoTexto {
+
+std::unique_ptr<QSaveFile> Prepara(const QString& caminho, const QByteArray& bytes) {
+    auto arquivo = std::make_unique<QSaveFile>(caminho);
+    if (!arquivo->open(QIODevice::WriteOnly))
+        throw ErroGravacao(*arquivo);
+    if (arquivo->write(bytes) != bytes.size() || !arquivo->flush())
+        throw ErroGravacao(*arquivo);
+    return arquivo;
+}
+
+void Conclui(QSaveFile& arquivo) {
+    if (!arquivo.commit())
+        throw ErroGravacao(arquivo);
+}
+
+void GravaBytes(const QString& caminho, const QByteArray& bytes) {
+    Conclui(*Prepara(caminho, bytes));
+}
+
+QByteArray Codifica(const QStringList& linhas) {
+    QByteArray bytes;
+    for (const QString& linha : linhas) {
+        bytes += linha.toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
 
 QStringList LeLinhas(const QString& caminho) {
     const QString texto = QString::fromLatin1(LeBytes(caminho));
@@ -57,12 +75,7 @@ QStringList LeLinhas(const QString& caminho) {
 }
 
 void GravaLinhas(const QString& caminho, const QStringList& linhas) {
-    QByteArray bytes;
-    for (const QString& linha : linhas) {
-        bytes += linha.toLatin1();
-        bytes += "\r\n";
-    }
-    GravaBytes(caminho, bytes);
+    GravaBytes(caminho, Codifica(linhas));
 }
 
 void Copia(const QString& origem, const QString& destino) {

@@ -1,9 +1,11 @@
 #include "data/DMGeral.h"
 
 #include "base/Falha.h"
+#include "data/ArquivoTexto.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -73,6 +75,8 @@ struct DMGeral::Conexao {
     QString nome;
     int profundidade = 0;
     bool falhou = false;
+    // The files the open transaction replaces, written beside their place.
+    std::vector<std::unique_ptr<QSaveFile>> arquivos;
 };
 
 DMGeral::DMGeral(const QString& pastaPrincipal, const QString& pastaBackup) {
@@ -173,7 +177,48 @@ QSqlDatabase DMGeral::Banco_(Banco banco) {
                             .arg(tabela, TextoErro(q.lastError())));
     }
     q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS HistDia ON Hist (Dia)"));
+    // The text files a transaction replaces, until they are in place.
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS Pendencias (Arquivo TEXT NOT NULL, "
+                               "Conteudo BLOB NOT NULL)")))
+        throw Falha(QStringLiteral("Não foi possível criar a tabela Pendencias: %1")
+                        .arg(TextoErro(q.lastError())));
+    try {
+        ConcluiPendencias(banco);
+    } catch (const Falha&) {
+        // Tried again at the next opening.
+        q = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(c->nome);
+        c.reset();
+        throw;
+    }
     return db;
+}
+
+void DMGeral::ConcluiPendencias(Banco banco) {
+    QSqlQuery q = Prepara(banco, QStringLiteral("SELECT Arquivo, Conteudo FROM Pendencias"));
+    Executa(q, QStringLiteral("Pendencias"));
+    bool havia = false;
+    while (q.next()) {
+        havia = true;
+        const QString nome = q.value(0).toString();
+        try {
+            ArquivoTexto::GravaBytes(QDir(Pasta(banco)).filePath(nome), q.value(1).toByteArray());
+        } catch (const Falha& f) {
+            throw Falha(QStringLiteral("A última gravação foi interrompida e o arquivo %1 não "
+                                       "pôde ser completado.\n%2")
+                            .arg(nome, f.Mensagem()));
+        }
+    }
+    q.finish();
+    if (havia)
+        ApagaPendencias(banco);
+}
+
+void DMGeral::ApagaPendencias(Banco banco) {
+    QSqlQuery q = Prepara(banco, QStringLiteral("DELETE FROM Pendencias"));
+    Executa(q, QStringLiteral("Pendencias"));
 }
 
 void DMGeral::Prepara(Banco banco) {
@@ -226,25 +271,51 @@ void DMGeral::ConfirmaTransacao(Banco banco) {
     auto& c = *conexoes[static_cast<int>(banco)];
     if (--c.profundidade > 0)
         return;
+    auto arquivos = std::move(c.arquivos);
+    c.arquivos.clear();
     if (c.falhou) {
         db.rollback();
         EsqueceBanco(banco);
         throw Falha(QStringLiteral("A gravação foi interrompida e desfeita; nada foi alterado."));
     }
+    if (!arquivos.empty() && AoGravar)
+        AoGravar("arquivos preparados");
     if (!db.commit()) {
         const QString erro = TextoErro(db.lastError());
         db.rollback();
         EsqueceBanco(banco);
         throw Falha(QStringLiteral("Erro no banco de dados ao gravar: %1").arg(erro));
     }
+    if (arquivos.empty())
+        return;
+    if (AoGravar)
+        AoGravar("tabelas gravadas");
+    // The tables are new: the files follow. One that cannot be put in place now
+    // is still recorded, and the next opening of the database finishes it.
+    for (auto& arquivo : arquivos) {
+        try {
+            ArquivoTexto::Conclui(*arquivo);
+        } catch (const Falha& f) {
+            throw Falha(QStringLiteral("As tabelas foram gravadas, mas o arquivo %1 não: %2\n"
+                                       "Ele será completado quando o programa for aberto de novo.")
+                            .arg(QFileInfo(arquivo->fileName()).fileName(), f.Mensagem()));
+        }
+    }
+    if (AoGravar)
+        AoGravar("arquivos no lugar");
+    ApagaPendencias(banco);
+    if (AoGravar)
+        AoGravar("pendencias apagadas");
 }
 
 void DMGeral::DesfazTransacao(Banco banco) {
     auto& c = *conexoes[static_cast<int>(banco)];
     c.falhou = true;
     EsqueceBanco(banco);
-    if (--c.profundidade == 0)
+    if (--c.profundidade == 0) {
+        c.arquivos.clear(); // the files stay as they were
         QSqlDatabase::database(c.nome, false).rollback();
+    }
 }
 
 DMGeral::Transacao::Transacao(DMGeral& d, Banco b) : dm(d), banco(b) {
@@ -259,6 +330,17 @@ DMGeral::Transacao::~Transacao() {
 void DMGeral::Transacao::Confirma() {
     feita = true;
     dm.ConfirmaTransacao(banco);
+}
+
+void DMGeral::Transacao::GravaArquivo(const QString& nome, const QStringList& linhas) {
+    const QByteArray bytes = ArquivoTexto::Codifica(linhas);
+    auto& c = *dm.conexoes[static_cast<int>(banco)];
+    c.arquivos.push_back(ArquivoTexto::Prepara(QDir(dm.Pasta(banco)).filePath(nome), bytes));
+    QSqlQuery q = dm.Prepara(
+        banco, QStringLiteral("INSERT INTO Pendencias (Arquivo, Conteudo) VALUES (?, ?)"));
+    q.addBindValue(nome);
+    q.addBindValue(bytes);
+    dm.Executa(q, QStringLiteral("Pendencias"));
 }
 
 // --- Tables ---

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -101,6 +102,14 @@ public:
         Transacao(DMGeral& dm, Banco banco);
         ~Transacao();
         void Confirma();
+        // Replaces the text file nome of the database's folder together with
+        // the tables. The lines are written beside the file at once (a full
+        // disk refuses the whole operation here) and recorded inside the
+        // transaction; the file is put in place when the outermost group
+        // commits, and a later opening of the database finishes a replacement
+        // that a crash interrupted. So the tables and the file are either both
+        // old or both new.
+        void GravaArquivo(const QString& nome, const QStringList& linhas);
         Transacao(const Transacao&) = delete;
         Transacao& operator=(const Transacao&) = delete;
 
@@ -109,6 +118,11 @@ public:
         Banco banco;
         bool feita = false;
     };
+
+    // Called at each step of a commit that replaces files ("arquivos
+    // preparados", "tabelas gravadas", "arquivos no lugar", "pendencias
+    // apagadas"), so that tests can stop the program there.
+    std::function<void(const char* passo)> AoGravar;
 
     // --- The statements of the system ---
     QList<LinhaHist> ConsultaHist(const FiltroHist& filtro);
@@ -149,6 +163,10 @@ private:
     void Esquece(Banco banco, const QString& tabela);
     void EsqueceBanco(Banco banco);
     void ExecutaComando(const QString& sql, const QVariantList& valores, const QString& contexto);
+    // Writes the files whose replacement a committed transaction recorded, then
+    // drops the records.
+    void ConcluiPendencias(Banco banco);
+    void ApagaPendencias(Banco banco);
     void IniciaTransacao(Banco banco);
     void ConfirmaTransacao(Banco banco);
     void DesfazTransacao(Banco banco);

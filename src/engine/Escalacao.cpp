@@ -7,17 +7,10 @@
 
 namespace {
 
-// Writes the last roster date together with the tables of trans: the file is
-// written before the commit and put back when the commit fails.
-void ConfirmaComUltimaEscala(Sistema& s, DMGeral::Transacao& trans, Data nova) {
-    const QStringList anterior = s.pasta.LeLinhas(QStringLiteral("Escala.Txt"));
-    s.pasta.GravaUltimaEscala(nova);
-    try {
-        trans.Confirma();
-    } catch (...) {
-        s.pasta.GravaLinhas(QStringLiteral("Escala.Txt"), anterior);
-        throw;
-    }
+// Commits the tables of trans and the last roster date together.
+void ConfirmaComUltimaEscala(DMGeral::Transacao& trans, Data nova) {
+    trans.GravaArquivo(QStringLiteral("Escala.Txt"), {nova.Texto()});
+    trans.Confirma();
 }
 
 void DesfazDias(Sistema& s, Data dia) {
@@ -60,7 +53,7 @@ void DesfazDias(Sistema& s, Data dia) {
 void DesfazerAPartirDe(Sistema& s, Data dia) {
     DMGeral::Transacao trans(s.dm, Banco::Principal);
     DesfazDias(s, dia);
-    ConfirmaComUltimaEscala(s, trans, dia - 1);
+    ConfirmaComUltimaEscala(trans, dia - 1);
     s.UltimaEscala = dia - 1;
 }
 
@@ -80,7 +73,7 @@ void Escalar(Sistema& s) {
         GravaVetHist(s, Banco::Principal);
         // The days computed beyond the end day go out again.
         DesfazDias(s, *fim + 1);
-        ConfirmaComUltimaEscala(s, trans, *fim);
+        ConfirmaComUltimaEscala(trans, *fim);
     }
     s.UltimaEscala = *fim;
     s.Aba.Edit1.clear();

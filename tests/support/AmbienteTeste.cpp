@@ -1,6 +1,14 @@
 #include "support/AmbienteTeste.h"
 
+#include "base/Falha.h"
 #include "data/Instalacao.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 Data D(int dia, int mes, int ano) {
     return Data::DeQDate(QDate(ano, mes, dia));
@@ -8,6 +16,11 @@ Data D(int dia, int mes, int ano) {
 
 AmbienteTeste::AmbienteTeste(Data hoje) : relogio(hoje) {
     Instalacao::InstalaPastaDados(dir.path(), hoje);
+    sis = std::make_unique<Sistema>(dir.path(), PastaBackup(), relogio, dialogos, impressora);
+}
+
+void AmbienteTeste::Reabre() {
+    sis.reset();
     sis = std::make_unique<Sistema>(dir.path(), PastaBackup(), relogio, dialogos, impressora);
 }
 
@@ -53,14 +66,45 @@ void AmbienteTeste::Historico(Data dia, int sv, const QString& descr, const QStr
     Acrescenta(QStringLiteral("Hist"), {dia.ParaQDate(), sv, descr, nums, ptVm});
 }
 
+QList<QVariantList> AmbienteTeste::Brutas(const QString& tabela, const QString& campos,
+                                          Banco banco) {
+    const QString arquivo =
+        QDir(banco == Banco::Principal ? Pasta() : PastaBackup()).filePath(DMGeral::NomeArquivo);
+    if (!QFileInfo::exists(arquivo))
+        throw Falha(QStringLiteral("Banco inexistente: %1").arg(arquivo));
+    const QString nome = QStringLiteral("teste-independente-%1").arg(++conexoes);
+    QList<QVariantList> linhas;
+    QString erro;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(arquivo);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            erro = db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY rowid").arg(campos, tabela)))
+                erro = q.lastError().text();
+            while (q.next()) {
+                QVariantList l;
+                for (int i = 0; i < q.record().count(); ++i)
+                    l << q.value(i);
+                linhas << l;
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(nome);
+    if (!erro.isEmpty())
+        throw Falha(QStringLiteral("Leitura independente de %1: %2").arg(tabela, erro));
+    return linhas;
+}
+
 QList<QStringList> AmbienteTeste::Linhas(const QString& tabela, Banco banco) {
     QList<QStringList> linhas;
-    auto c = sis->dm.AbreTabela(banco, tabela);
-    const QStringList campos = DMGeral::Campos(tabela);
-    while (c.Proximo()) {
+    for (const QVariantList& bruta : Brutas(tabela, QStringLiteral("*"), banco)) {
         QStringList l;
-        for (const QString& campo : campos)
-            l << c.Texto(campo);
+        for (const QVariant& v : bruta)
+            l << (v.isNull() ? QString() : v.toString());
         linhas << l;
     }
     return linhas;
@@ -68,8 +112,8 @@ QList<QStringList> AmbienteTeste::Linhas(const QString& tabela, Banco banco) {
 
 QStringList AmbienteTeste::Coluna(const QString& tabela, const QString& campo, Banco banco) {
     QStringList valores;
-    auto c = sis->dm.AbreTabela(banco, tabela);
-    while (c.Proximo())
-        valores << c.Texto(campo);
+    for (const QVariantList& bruta :
+         Brutas(tabela, QLatin1Char('"') + campo + QLatin1Char('"'), banco))
+        valores << (bruta[0].isNull() ? QString() : bruta[0].toString());
     return valores;
 }

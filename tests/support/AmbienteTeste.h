@@ -24,6 +24,8 @@ public:
     std::unique_ptr<Sistema> sis;
 
     QString Pasta() const { return dir.path(); }
+    // A new program run on the same folder (the old one closed first).
+    void Reabre();
     QString PastaBackup() const;
 
     void Servico(int cod, const QString& descr, int quant = 1, int folga = 2,
@@ -38,11 +40,15 @@ public:
     void Historico(Data dia, int sv, const QString& descr, const QString& nums,
                    const QString& ptVm = QStringLiteral("Pt"));
 
-    // Rows of a table as texts, field by field in stored order (dates ISO).
+    // What the file holds, read through a second connection of its own, never
+    // through the store under test. Rows in stored order, fields in the
+    // table's order; a NULL reads as an empty text (Brutas keeps it NULL).
     QList<QStringList> Linhas(const QString& tabela, Banco banco = Banco::Principal);
-    // One column of a table.
     QStringList Coluna(const QString& tabela, const QString& campo, Banco banco = Banco::Principal);
+    QList<QVariantList> Brutas(const QString& tabela, const QString& campos = QStringLiteral("*"),
+                               Banco banco = Banco::Principal);
 
 private:
+    int conexoes = 0;
     void Acrescenta(const QString& tabela, const QVariantList& linha);
 };
