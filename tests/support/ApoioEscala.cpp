@@ -42,6 +42,13 @@ void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
     }
 }
 
+QString Escalado(const Sistema& s, Data dia, int sv) {
+    for (int i = 1; i <= MaxHist && !s.VetHist[i].Descr.isEmpty(); ++i)
+        if (s.VetHist[i].Dia == dia && s.VetHist[i].CodSv == sv)
+            return s.VetHist[i].Num;
+    return QStringLiteral("?");
+}
+
 QStringList Rodizio(AmbienteTeste& a, int sv) {
     QStringList linhas;
     for (const QStringList& l : a.Linhas(QStringLiteral("Sv%1").arg(sv)))

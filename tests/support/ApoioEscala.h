@@ -13,5 +13,8 @@ void PreparaEscala(AmbienteTeste& a, Data fim, bool faseVermelha = false);
 // duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest 1.
 void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1);
 
+// The numbers the forecast put on duty sv on that day (VetHist), "?" for none.
+QString Escalado(const Sistema& s, Data dia, int sv);
+
 // The rows of rotation table SvN, each "Num Pt Vm USvPt USvVm", sorted.
 QStringList Rodizio(AmbienteTeste& a, int sv);
