@@ -11,6 +11,7 @@
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
 #include "support/RoteiroModal.h"
 
 #include <QAbstractButton>
@@ -27,17 +28,10 @@
 namespace {
 
 // A unit of a few duties and twenty-eight persons; the last roster date is Sunday
-// 10/03/24 and the period runs to the end of March, weekends red.
+// 10/03/24 and the period runs to the end of March, weekends and Friday 29/03
+// red.
 void Registro(AmbienteTeste& a) {
-    Sistema& s = *a.sis;
-    s.pasta.GravaUltimaEscala(D(10, 3, 2024));
-    s.pasta.GravaDataIniFim(D(10, 3, 2024), D(31, 3, 2024));
-    QStringList vermelhos;
-    for (Data d = D(9, 3, 2024); d <= D(31, 3, 2024); ++d)
-        if (d.DiaDaSemana() == 1 || d.DiaDaSemana() == 7)
-            vermelhos << d.Texto();
-    vermelhos << D(29, 3, 2024).Texto(); // a holiday
-    s.pasta.GravaLinhas(QStringLiteral("SemExped.Txt"), vermelhos);
+    PeriodoDeMarco(a, {D(29, 3, 2024)});
     a.Servico(1, QStringLiteral("Of Dia"), 1, 2);
     a.Servico(2, QStringLiteral("Sgt Dia"), 1, 2);
     a.Servico(3, QStringLiteral("Cb Dia"), 1, 1);

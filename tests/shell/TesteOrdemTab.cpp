@@ -22,49 +22,43 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <map>
 #include <memory>
 
 namespace {
 
-// A screen shown over the small register, in the state where most of its
-// controls are visible.
+template <typename Tela> std::unique_ptr<QWidget> Cria(Sistema& s) {
+    return std::make_unique<Tela>(s);
+}
+
+// The screens, each created over the small register.
+const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
+    {"FIncExcInd", Cria<TFIncExcInd>},
+    {"FIncExcAltSv", Cria<TFIncExcAltSv>},
+    {"FSemExped", Cria<TFSemExped>},
+    {"FQuantMilSvDia", Cria<TFQuantMilSvDia>},
+    {"FEscolherSv", Cria<TFEscolherSv>},
+    {"FEscVm", Cria<TFEscVm>},
+    {"FEscVmEsp", Cria<TFEscVmEsp>},
+    {"FRetiraAlguem", Cria<TFRetiraAlguem>},
+    {"FForaEscSgte", Cria<TFForaEscSgte>},
+    {"FObrigaEscSgte", Cria<TFObrigaEscSgte>},
+    {"FAviso", [](Sistema&) -> std::unique_ptr<QWidget> { return std::make_unique<TFAviso>(); }},
+};
+
+// A screen shown in the state where most of its controls are visible.
 std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
-    Sistema& s = *a.sis;
-    std::unique_ptr<QWidget> t;
+    if (nome == "FQuantMilSvDia")
+        PreparaEscala(a, D(17, 3, 2024));
+    std::unique_ptr<QWidget> t = Telas.at(nome)(*a.sis);
+    t->show();
     if (nome == "FIncExcInd") {
-        t = std::make_unique<TFIncExcInd>(s);
-        t->show();
         Controle<QLineEdit>(t.get(), "Edit1")->setText("77");
         QEvent saida(QEvent::Leave); // the name and rank fields appear
         QApplication::sendEvent(Controle(t.get(), "Edit1"), &saida);
-        return t;
     }
-    if (nome == "FIncExcAltSv")
-        t = std::make_unique<TFIncExcAltSv>(s);
-    else if (nome == "FSemExped")
-        t = std::make_unique<TFSemExped>(s);
-    else if (nome == "FQuantMilSvDia") {
-        PreparaEscala(a, D(17, 3, 2024));
-        t = std::make_unique<TFQuantMilSvDia>(s);
-    } else if (nome == "FEscolherSv")
-        t = std::make_unique<TFEscolherSv>(s);
-    else if (nome == "FEscVm")
-        t = std::make_unique<TFEscVm>(s);
-    else if (nome == "FEscVmEsp")
-        t = std::make_unique<TFEscVmEsp>(s);
-    else if (nome == "FRetiraAlguem")
-        t = std::make_unique<TFRetiraAlguem>(s);
-    else if (nome == "FForaEscSgte")
-        t = std::make_unique<TFForaEscSgte>(s);
-    else if (nome == "FObrigaEscSgte")
-        t = std::make_unique<TFObrigaEscSgte>(s);
-    else if (nome == "FAviso")
-        t = std::make_unique<TFAviso>();
-    t->show();
-    if (nome == "FIncExcAltSv")
-        Clica(t.get(), "RadioButton1"); // every field enabled
-    if (nome == "FSemExped")
-        Clica(t.get(), "RadioButton1"); // the entry grid shown
+    if (nome == "FIncExcAltSv" || nome == "FSemExped")
+        Clica(t.get(), "RadioButton1"); // every field enabled; the entry grid shown
     return t;
 }
 
@@ -77,10 +71,8 @@ class TesteOrdemTab : public QObject {
 private slots:
     void telas_data() {
         QTest::addColumn<QString>("nome");
-        for (const char* nome :
-             {"FIncExcInd", "FIncExcAltSv", "FSemExped", "FQuantMilSvDia", "FEscolherSv", "FEscVm",
-              "FEscVmEsp", "FRetiraAlguem", "FForaEscSgte", "FObrigaEscSgte", "FAviso"})
-            QTest::newRow(nome) << QString::fromLatin1(nome);
+        for (const auto& [nome, cria] : Telas)
+            QTest::newRow(qPrintable(nome)) << nome;
     }
     void telas() {
         QFETCH(QString, nome);
