@@ -6,7 +6,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # A compiler cache, when the machine has one, for faster rebuilds.
 LANCADOR := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test bench build deps configure format clean
+.PHONY: run test bench figuras build deps configure format clean
 
 run: build
 	./$(BUILD)/tarvolim $(ARGS)
@@ -16,6 +16,10 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tarvolim-bench
+
+# The README's pictures (docs/figuras), rendered offscreen at 1366x768.
+figuras: build
+	./$(BUILD)/tarvolim-figuras docs/figuras
 
 build: configure
 	cmake --build $(BUILD)
@@ -35,7 +39,7 @@ deps:
 	fi
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)

@@ -77,12 +77,13 @@ void IncluiAutomatico(Sistema& s, EstadoSemExped& e, const QString& textoIni,
     std::vector<Data> datas = LeDatasSemExped(s);
     std::erase_if(datas, [&](Data d) { return !(d > ultima - diasMantidos); });
 
-    // Only the weekends of the new days are written; they must fit beside the
-    // dates kept.
+    // Only the weekends of the new days are written, one line per day (a
+    // second extension from the same day adds nothing twice); they must fit
+    // beside the dates kept.
     const qsizetype livres = VetorSemExped::Tamanho - static_cast<qsizetype>(datas.size());
     std::vector<Data> novas;
     for (Data d = inicio; d <= fim; ++d)
-        if (FimDeSemana(d))
+        if (FimDeSemana(d) && std::find(datas.begin(), datas.end(), d) == datas.end())
             novas.push_back(d);
     if (static_cast<qsizetype>(novas.size()) > livres) {
         const Data maximo = novas[static_cast<size_t>(qMax<qsizetype>(livres, 0))] - 1;

@@ -16,17 +16,29 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace {
 
 constexpr int linhasGrade = 20;
 
+// A guidance memo of the size of its lines, so that the grids get the room.
 QPlainTextEdit* Memo(QWidget* pai, const char* nome, const QStringList& linhas) {
     auto* m = new QPlainTextEdit(pai);
     m->setObjectName(QLatin1String(nome));
     m->setReadOnly(true);
+    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setPlainText(linhas.join(QLatin1Char('\n')));
+    const QFontMetrics medida(m->font());
+    int largura = 0;
+    for (const QString& l : linhas)
+        largura = qMax(largura, medida.horizontalAdvance(l));
+    const int margem = 2 * (m->frameWidth() + qCeil(m->document()->documentMargin())) + 4;
+    m->setFixedSize(largura + margem, medida.lineSpacing() * linhas.size() + margem);
     return m;
 }
 
@@ -90,6 +102,12 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     grade->horizontalHeader()->hide();
     grade->verticalHeader()->hide();
     grade->horizontalHeader()->setStretchLastSection(true);
+    grade->verticalHeader()->setDefaultSectionSize(grade->fontMetrics().height() + 6);
+    // Every row of the grid in view.
+    grade->setMinimumHeight(linhasGrade * grade->verticalHeader()->defaultSectionSize() +
+                            2 * grade->frameWidth());
+    grade->setMinimumWidth(grade->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) +
+                           40);
     lista = new QListWidget(this);
     lista->setObjectName(QStringLiteral("ListBox1"));
     lista->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -104,14 +122,21 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     esquerda->addWidget(edit1, 1, 1);
     esquerda->addWidget(button1, 2, 0, 1, 2);
     esquerda->addWidget(memo1, 3, 0, 1, 2);
+    esquerda->setRowStretch(4, 1);
 
     auto* direita = new QVBoxLayout;
     direita->addWidget(memo2);
     direita->addWidget(grupo);
     direita->addWidget(label2);
-    auto* listas = new QHBoxLayout;
-    listas->addWidget(grade);
-    listas->addWidget(lista);
+    // The entry grid and the list take turns in one place, kept while both
+    // are hidden.
+    auto* listas = new QGridLayout;
+    for (QWidget* w : {static_cast<QWidget*>(grade), static_cast<QWidget*>(lista)}) {
+        QSizePolicy politica = w->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(politica);
+        listas->addWidget(w, 0, 0);
+    }
     direita->addLayout(listas, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(incluir);
@@ -123,7 +148,6 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     auto* tudo = new QHBoxLayout(this);
     tudo->addLayout(esquerda);
     tudo->addLayout(direita, 1);
-    resize(620, 460);
 
     connect(button1, &QPushButton::clicked, this, &TFSemExped::IncluirAutomatico);
     connect(incluir, &QPushButton::clicked, this, &TFSemExped::Incluir);
@@ -135,6 +159,11 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
 }
 
 void TFSemExped::reject() {}
+
+void TFSemExped::MostraPeriodo(Data inicio, Data fim) {
+    edit2->setText(inicio.Texto());
+    edit1->setText(fim.Texto());
+}
 
 void TFSemExped::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);

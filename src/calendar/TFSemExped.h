@@ -18,6 +18,9 @@ public:
     explicit TFSemExped(Sistema& s, QWidget* pai = nullptr);
 
     const EstadoSemExped& Estado() const { return estado; }
+    // "Dia Inicial" and "Dia Final" as the roster period file holds them (after
+    // a backup); the next activation reads them again.
+    void MostraPeriodo(Data inicio, Data fim);
 
 public slots:
     // Esc and the window's close request do nothing.

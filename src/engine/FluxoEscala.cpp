@@ -159,6 +159,7 @@ bool PreverVermelha(Sistema& s, JanelasEscala& janelas) {
             bool& fase;
             ~Restaura() { fase = false; }
         } restaura{s.Quantidades.FaseVermelha};
+        janelas.EstadoMudou();
         janelas.MostraQuantidades(true);
     }
     PrevisaoVermelha(s, janelas);
@@ -194,6 +195,7 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
         return ResultadoVerificacao::Recusada;
     const PainelAguarde painel(
         janelas, QStringLiteral("Aguarde ... Estou montando as escalas pretas  "), false);
+    janelas.EstadoMudou();
     janelas.Pausa();
     janelas.MostraQuantidades(s.Quantidades.TabelaConstruida == 1);
     const bool prevista = Prever(s, janelas);

@@ -4,9 +4,13 @@
 
 // The windows a roster operation opens in the middle of its steps. The
 // program shows the real screens; tests and the headless command answer them.
+// Before it opens one, the operation calls EstadoMudou(), so that what the
+// operator must read (the lists, the buttons of the tab) is shown first.
 class JanelasEscala {
 public:
     virtual ~JanelasEscala() = default;
+    // The tab's state (s.Aba, the three lists) changed: show it now.
+    virtual void EstadoMudou() {}
     // The notice FAviso after a forecast that left slots unfilled (modal).
     virtual void MostraAviso() = 0;
     // The red-day choice FEscVm (modal).

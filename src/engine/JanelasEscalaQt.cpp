@@ -13,33 +13,46 @@
 #include <QLabel>
 #include <QTimer>
 
-JanelasEscalaQt::JanelasEscalaQt(Sistema& s, QWidget* p, QLabel* aguarde,
-                                 std::function<void()> redesenha)
+JanelasEscalaQt::JanelasEscalaQt(Sistema& s, QWidget* lembrete, QLabel* aguarde,
+                                 std::function<void()> mostraEstado)
     : FRetiraAlguem(std::make_unique<TFRetiraAlguem>(s)),
       FQuantMilSvDia(std::make_unique<TFQuantMilSvDia>(s)), FEscVm(std::make_unique<TFEscVm>(s)),
       FAviso(std::make_unique<TFAviso>()), FAvisoVerificar(std::make_unique<TFAvisoVerificar>()),
-      FEscVmEsp(std::make_unique<TFEscVmEsp>(s)), sis(s), principal(p), painel(aguarde) {
-    QObject::connect(FRetiraAlguem.get(), &TFRetiraAlguem::EstadoMudou, principal,
-                     std::move(redesenha));
+      FEscVmEsp(std::make_unique<TFEscVmEsp>(s)), sis(s), alvoLembrete(lembrete), painel(aguarde),
+      redesenha(std::move(mostraEstado)) {
+    QObject::connect(FRetiraAlguem.get(), &TFRetiraAlguem::EstadoMudou, aguarde,
+                     [this] { redesenha(); });
 }
 
 JanelasEscalaQt::~JanelasEscalaQt() = default;
 
+void JanelasEscalaQt::EstadoMudou() {
+    redesenha();
+}
+
+template <typename Janela> void JanelasEscalaQt::Abre(Janela&& mostra) {
+    const bool aguardando = !painel->isHidden();
+    painel->hide();
+    mostra();
+    if (aguardando)
+        painel->show();
+}
+
 void JanelasEscalaQt::MostraAviso() {
-    FAviso->MostraAviso(sis.Aba.QAvisoAuxVisivel);
+    Abre([this] { FAviso->MostraAviso(sis.Aba.QAvisoAuxVisivel); });
 }
 
 void JanelasEscalaQt::MostraEscolhaVm() {
-    FEscVm->exec();
+    Abre([this] { FEscVm->exec(); });
 }
 
 void JanelasEscalaQt::MostraDecisao() {
-    FRetiraAlguem->exec();
+    Abre([this] { FRetiraAlguem->exec(); });
 }
 
 void JanelasEscalaQt::MostraQuantidades(bool modal) {
     if (modal)
-        FQuantMilSvDia->exec();
+        Abre([this] { FQuantMilSvDia->exec(); });
     else
         FQuantMilSvDia->MostraEFecha();
 }
@@ -65,8 +78,7 @@ void JanelasEscalaQt::FimAguarde() {
 }
 
 void JanelasEscalaQt::MostraLembrete(const QString& rotulo) {
-    const auto* atual = FAvisoVerificar->findChild<QLabel*>(QStringLiteral("Label1"));
-    FAvisoVerificar->Mostra(principal, rotulo.isEmpty() && atual ? atual->text() : rotulo);
+    FAvisoVerificar->Mostra(alvoLembrete, rotulo);
 }
 
 void JanelasEscalaQt::FechaLembrete() {

@@ -16,14 +16,18 @@ class TFRetiraAlguem;
 struct Sistema;
 
 // The windows of the roster workflow, shown for real: created once, when the
-// automatic roster tab is built at program start.
+// automatic roster tab is built at program start. While one of the modal
+// windows is open the wait panel is hidden: the operator reads the tab, not a
+// wait.
 class JanelasEscalaQt : public JanelasEscala {
 public:
-    // principal places the reminder; painel is the tab's wait panel;
-    // redesenha shows the tab's state again (while the decision is open).
-    JanelasEscalaQt(Sistema& s, QWidget* principal, QLabel* painel,
-                    std::function<void()> redesenha);
+    // lembrete is the button the reminder points at; painel is the tab's wait
+    // panel; redesenha shows the tab's state again (when the workflow says
+    // it changed, and while the decision is open).
+    JanelasEscalaQt(Sistema& s, QWidget* lembrete, QLabel* painel, std::function<void()> redesenha);
     ~JanelasEscalaQt() override;
+
+    void EstadoMudou() override;
 
     void MostraAviso() override;
     void MostraEscolhaVm() override;
@@ -46,7 +50,12 @@ public:
     std::unique_ptr<TFEscVmEsp> FEscVmEsp;
 
 private:
+    // Shows a modal window of the workflow with the wait panel hidden, and
+    // the panel again afterwards when the workflow goes on computing.
+    template <typename Janela> void Abre(Janela&& mostra);
+
     Sistema& sis;
-    QWidget* principal;
+    QWidget* alvoLembrete;
     QLabel* painel;
+    std::function<void()> redesenha;
 };

@@ -300,6 +300,9 @@ bool Prever(Sistema& s, JanelasEscala& janelas) {
     if (!fim)
         return false;
     PrevisaoPreta(s, *fim);
+    s.Aba.BDesfazerVisivel = true;
+    // The forecast is read before the notice or the decision is answered.
+    janelas.EstadoMudou();
     if (s.ErroNaPreta) {
         janelas.MostraAviso();
         janelas.MostraLembrete(QString());
@@ -310,6 +313,5 @@ bool Prever(Sistema& s, JanelasEscala& janelas) {
     } else {
         janelas.MostraDecisao();
     }
-    s.Aba.BDesfazerVisivel = true;
     return true;
 }

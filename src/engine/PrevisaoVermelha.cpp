@@ -122,6 +122,7 @@ void PrevisaoVermelha(Sistema& s, JanelasEscala& janelas) {
     if (!fim)
         return;
     if (s.ErroNaPreta) {
+        janelas.EstadoMudou();
         janelas.MostraEscolhaVm();
         janelas.MostraLembrete(QStringLiteral("Clicar novamente no botão"));
         s.ErroNaPreta = false;

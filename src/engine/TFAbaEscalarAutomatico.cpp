@@ -1,5 +1,6 @@
 #include "engine/TFAbaEscalarAutomatico.h"
 
+#include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "engine/Escalacao.h"
 #include "engine/FluxoEscala.h"
@@ -37,6 +38,9 @@ QListWidget* Lista(QWidget* pai, const char* nome) {
     QFont f(QStringLiteral("Monospace"));
     f.setStyleHint(QFont::TypeWriter);
     l->setFont(f);
+    // A line wider than the list is scrolled to, and shown whole in its tooltip.
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    l->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     return l;
 }
 
@@ -50,12 +54,16 @@ void MostraLinhas(QListWidget* lista, const QStringList& linhas) {
     }
     lista->clear();
     lista->addItems(linhas);
+    for (int i = 0; i < lista->count(); ++i) {
+        QListWidgetItem* item = lista->item(i);
+        if (!item->text().trimmed().isEmpty())
+            item->setToolTip(item->text().trimmed());
+    }
 }
 
 } // namespace
 
-TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidget* principal)
-    : QWidget(area), sis(s) {
+TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area) : QWidget(area), sis(s) {
     setObjectName(QStringLiteral("AbaEscalarAutomatico"));
     setMouseTracking(true);
     auto* externo = new QVBoxLayout(parentWidget());
@@ -86,10 +94,20 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidge
     topo->setColumnStretch(2, 1);
     layout->addLayout(topo);
 
+    // The wait panel and the reminder FAvisoVerificar share a band of their
+    // own under the buttons, kept when the panel is hidden: neither moves nor
+    // covers the lists.
     pAvisoAguarde =
         Nomeado(new QLabel(QStringLiteral("Aguarde alguns instantes ..."), this), "PAvisoAguarde");
     pAvisoAguarde->setFrameShape(QFrame::Panel);
     pAvisoAguarde->setAlignment(Qt::AlignCenter);
+    QFont letraAguarde = pAvisoAguarde->font();
+    letraAguarde.setBold(true);
+    pAvisoAguarde->setFont(letraAguarde);
+    QSizePolicy guardaLugar = pAvisoAguarde->sizePolicy();
+    guardaLugar.setRetainSizeWhenHidden(true);
+    pAvisoAguarde->setSizePolicy(guardaLugar);
+    pAvisoAguarde->setFixedHeight(3 * pAvisoAguarde->fontMetrics().height() + 8);
     pAvisoAguarde->hide();
     layout->addWidget(pAvisoAguarde);
 
@@ -106,6 +124,7 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidge
     auto* button13 = Botao(this, "Button13", QStringLiteral("Alertas"));
     cabecalho->addWidget(button5);
     cabecalho->addWidget(button13);
+    cabecalho->addStretch();
     mensagens->addLayout(cabecalho);
     listBox5 = Lista(this, "ListBox5");
     listBox6 = Lista(this, "ListBox6");
@@ -125,7 +144,7 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidge
     layout->addLayout(listas, 1);
 
     janelas =
-        std::make_unique<JanelasEscalaQt>(sis, principal, pAvisoAguarde, [this] { Sincroniza(); });
+        std::make_unique<JanelasEscalaQt>(sis, button6, pAvisoAguarde, [this] { Sincroniza(); });
     // The steps the workflow runs by itself, as hidden buttons.
     auto* bPreverVm = Botao(this, "BPreverVm", QStringLiteral("PreVm"));
     auto* button2 = Botao(this, "Button2", QStringLiteral("Executa Label3"));
@@ -177,6 +196,11 @@ void TFAbaEscalarAutomatico::Sincroniza() {
     MostraLinhas(listBox2, sis.ListBox2);
     MostraLinhas(listBox5, sis.ListBox5);
     MostraLinhas(listBox6, sis.ListBox6);
+}
+
+void TFAbaEscalarAutomatico::AplicaCores() {
+    for (QListWidget* l : {listBox2, listBox5, listBox6})
+        PintaFundo(l, CorDoSlot(sis.SlotsCores, 3));
 }
 
 void TFAbaEscalarAutomatico::Mostrada() {
@@ -231,4 +255,7 @@ void TFAbaEscalarAutomatico::EscolheVermelhas() {
     janelas->FEscVmEsp->exec();
     sis.Aba.BEscVmEspVisivel = false;
     Sincroniza();
+    // The end day is typed next: the focus goes back to the field, without
+    // the reset a click in it would make.
+    edit1->setFocus(Qt::OtherFocusReason);
 }

@@ -18,12 +18,15 @@ struct Sistema;
 class TFAbaEscalarAutomatico : public QWidget {
     Q_OBJECT
 public:
-    // Builds the tab inside area; the workflow's windows belong to principal.
-    TFAbaEscalarAutomatico(Sistema& s, QWidget* area, QWidget* principal);
+    // Builds the tab inside area.
+    TFAbaEscalarAutomatico(Sistema& s, QWidget* area);
     ~TFAbaEscalarAutomatico() override;
 
-    // Shows the workflow's state.
+    // Shows the workflow's state: the buttons, the end day, the last roster
+    // date and the three lists.
     void Sincroniza();
+    // The lists take colour slot 3.
+    void AplicaCores();
     // The tab became the current one: the priorities are computed again.
     void Mostrada();
     JanelasEscalaQt& Janelas() { return *janelas; }

@@ -22,17 +22,20 @@ TFAvisoVerificar::TFAvisoVerificar(QWidget* pai) : QDialog(pai) {
     auto* label3 = new QLabel(QStringLiteral("(acima)"), this);
     label3->setObjectName(QStringLiteral("Label3"));
 
+    // Small enough to fit, with its title bar, in the band of the wait panel.
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 4);
     layout->addWidget(label1);
     layout->addWidget(label2);
     layout->addWidget(label3);
     layout->addStretch();
 }
 
-void TFAvisoVerificar::Mostra(QWidget* principal, const QString& rotulo1) {
-    label1->setText(rotulo1);
-    if (principal)
-        move(principal->pos() + QPoint(200, 150));
+void TFAvisoVerificar::Mostra(QWidget* botao, const QString& rotulo1) {
+    if (!rotulo1.isEmpty())
+        label1->setText(rotulo1);
+    if (botao)
+        move(botao->mapToGlobal(QPoint(0, botao->height())));
     show();
     raise();
     activateWindow();

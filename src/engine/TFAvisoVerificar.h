@@ -11,10 +11,11 @@ class TFAvisoVerificar : public QDialog {
 public:
     explicit TFAvisoVerificar(QWidget* pai = nullptr);
 
-    // Puts rotulo1 in Label1, places the reminder 200 px right of and 150 px
-    // below the top-left corner of principal (when given), shows it and brings
-    // it to the front.
-    void Mostra(QWidget* principal, const QString& rotulo1);
+    // Puts rotulo1 in Label1 (an empty one keeps the caption it has), places
+    // the reminder right below botao (when given), the button it points at,
+    // so that it covers the top of the tab and not its lists, shows it and
+    // brings it to the front.
+    void Mostra(QWidget* botao, const QString& rotulo1);
     // Brings it to the front, when it is showing.
     void TrazParaFrente();
 

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QDialog>
-
-class QTableWidget;
-struct Sistema;
+#include "engine/TFEscolhaVm.h"
 
 // FEscVmEsp, "Montar as Escalas Vermelhas Antes?": the red-day choices set
 // before a verification. A click marks the choices as the operator's own
 // (EscolhaVmEditada), so the verification keeps them; closing, however it
 // happens, hands every cell over to the choice grid of FEscVm.
-class TFEscVmEsp : public QDialog {
+class TFEscVmEsp : public TFEscolhaVm {
     Q_OBJECT
 public:
     explicit TFEscVmEsp(Sistema& s, QWidget* pai = nullptr);
@@ -17,12 +14,7 @@ public:
     void done(int resultado) override;
 
 protected:
-    // Activation: colours, the grid prepared (AbreEscolhaVmEsp) and shown.
-    void showEvent(QShowEvent* evento) override;
-
-private:
-    void Clica(int linha, int coluna);
-
-    Sistema& sis;
-    QTableWidget* grade;
+    // The grid prepared (AbreEscolhaVmEsp).
+    void Prepara() override;
+    void Marcou() override;
 };

@@ -169,6 +169,10 @@ ResultadoServico EfetivaServico(Sistema& s, ModoServico modo, const CamposServic
     novo.Folga = *folga;
     novo.TipoSv = TipoDoItem(c.Tipo);
     Grava(s, cod, novo, false);
+    if (novo.Descr != c.Descricao)
+        s.dialogos.Aviso(QStringLiteral("A descrição \"%1\" tem mais de 8 caracteres: foi gravada "
+                                        "como \"%2\".")
+                             .arg(c.Descricao, novo.Descr));
     return ResultadoServico::Gravado;
 }
 

@@ -29,7 +29,7 @@ const QString avisoQuantidade =
 
 TFIncExcAltSv::TFIncExcAltSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FIncExcAltSv"));
-    setWindowTitle(QStringLiteral("FIncExcAltSv"));
+    setWindowTitle(QStringLiteral("Cadastro dos Serviços"));
 
     auto* principal = new QHBoxLayout(this);
     auto* coluna = new QVBoxLayout;
@@ -123,6 +123,7 @@ TFIncExcAltSv::TFIncExcAltSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
 
     // The list of duties is painted on the form itself, over this empty area.
     areaRelacao = new QWidget(this);
+    areaRelacao->setObjectName(QStringLiteral("AreaRelacao"));
     const QFontMetrics m(font());
     areaRelacao->setMinimumSize(m.horizontalAdvance(QStringLiteral("30 - WWWWWWWW")) * 2 + 40,
                                 m.lineSpacing() * 18);

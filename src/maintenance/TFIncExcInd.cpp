@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -124,6 +125,13 @@ void TFIncExcInd::EscondeDados() {
 }
 
 void TFIncExcInd::NumeroAlterado() {
+    // The name shown for "Número já existente no Sistema" is not the next
+    // number's.
+    if (nomeDoExistente) {
+        edit2->clear();
+        comboBox1->setCurrentIndex(-1);
+        nomeDoExistente = false;
+    }
     if (!gravou && escolheu)
         sis.dialogos.Aviso(QStringLiteral("Você não gravou o registro anterior"));
     escolheu = false;
@@ -153,6 +161,7 @@ void TFIncExcInd::Incluir() {
     });
     if (inclusao.Resultado == ResultadoInclusao::JaExistente) {
         edit2->setText(inclusao.Nome);
+        nomeDoExistente = true;
         return;
     }
     if (inclusao.Resultado != ResultadoInclusao::Incluido)
@@ -227,10 +236,22 @@ void TFIncExcInd::done(int resultado) {
 
 bool TFIncExcInd::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == edit1) {
-        if (evento->type() == QEvent::Leave)
+        if (evento->type() == QEvent::Leave) {
             ProcuraNumero();
-        else if (evento->type() == QEvent::MouseButtonPress)
+        } else if (evento->type() == QEvent::MouseButtonPress) {
             EscondeDados();
+        } else if (evento->type() == QEvent::KeyPress) {
+            // Leaving the number by keyboard looks it up as the mouse does,
+            // before the focus moves on (to the name, once it is shown).
+            const int tecla = static_cast<QKeyEvent*>(evento)->key();
+            if (tecla == Qt::Key_Tab || tecla == Qt::Key_Backtab)
+                ProcuraNumero();
+            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+                ProcuraNumero();
+                focusNextChild();
+                return true;
+            }
+        }
     } else if (objeto == bIncluir && evento->type() == QEvent::FocusOut) {
         const auto razao = static_cast<QFocusEvent*>(evento)->reason();
         if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason)

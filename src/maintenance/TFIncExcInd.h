@@ -53,4 +53,5 @@ private:
     bool gravou = false;
     int vezesEscolher = 0;
     bool incluiu = false;
+    bool nomeDoExistente = false; // Edit2 shows the person of "Número já existente no Sistema"
 };

@@ -9,8 +9,11 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +35,8 @@ TFQuantMilSvDia::TFQuantMilSvDia(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
     grade->horizontalHeader()->hide();
     grade->verticalHeader()->hide();
     grade->horizontalHeader()->setDefaultSectionSize(50);
+    grade->setWordWrap(false);
+    grade->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     auto* continuar = new QPushButton(QStringLiteral("Continuar"), this);
     continuar->setObjectName(QStringLiteral("Button1"));
     continuar->setAutoDefault(false);
@@ -39,7 +44,6 @@ TFQuantMilSvDia::TFQuantMilSvDia(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
     layout->addWidget(rotulo);
     layout->addWidget(grade, 1);
     layout->addWidget(continuar, 0, Qt::AlignRight);
-    resize(760, 420);
 
     setMouseTracking(true);
     grade->viewport()->setMouseTracking(true);
@@ -93,12 +97,32 @@ void TFQuantMilSvDia::MostraTabela() {
     for (int r = 0; r < g.Linhas(); ++r)
         for (int c = 0; c < g.Colunas(); ++c) {
             auto* item = new QTableWidgetItem(g.Cel(c, r));
+            if (c > 0)
+                item->setTextAlignment(Qt::AlignCenter);
             if (r < linhasFixas || c == 0) {
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
                 item->setBackground(fundoFixo);
             }
             grade->setItem(r, c, item);
         }
+    AjustaAoConteudo();
+}
+
+void TFQuantMilSvDia::AjustaAoConteudo() {
+    grade->resizeColumnsToContents();
+    grade->resizeRowsToContents();
+    // The window takes the whole table, up to the screen; beyond it the grid
+    // scrolls.
+    grade->updateGeometry();
+    layout()->invalidate();
+    QSize desejado = sizeHint();
+    const QSize tela = screen()->availableGeometry().size() - QSize(16, 48);
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (desejado.width() > tela.width())
+        desejado.rheight() += barra;
+    if (desejado.height() > tela.height())
+        desejado.rwidth() += barra;
+    resize(desejado.boundedTo(tela));
 }
 
 bool TFQuantMilSvDia::Fecha() {

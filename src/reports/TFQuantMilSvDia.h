@@ -32,6 +32,8 @@ private:
     // The closing rules; false (the message shown) when a cell is refused.
     bool Fecha();
     void MostraTabela();
+    // Columns and rows sized to their texts, the window to the table.
+    void AjustaAoConteudo();
 
     Sistema& sis;
     QTableWidget* grade;

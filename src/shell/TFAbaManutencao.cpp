@@ -7,7 +7,6 @@
 #include "shell/TFLinhaMenu.h"
 #include "shell/TFPrincipal.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,19 +139,8 @@ TFAbaManutencao::TFAbaManutencao(TFPrincipal& p)
     connect(button1, &QPushButton::clicked, this, &TFAbaManutencao::Button1Click);
     connect(edit8, &QLineEdit::returnPressed, this, &TFAbaManutencao::Button1Click);
 
-    DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
-    DefineAcao(15, [this] { MostraPagina(2); });
-    DefineAcao(18, [this] {
-        PreparaLista(CorDoSlot(sis.SlotsCores, 6));
-        listBox1->addItems(MilitaresForaDasEscalas(sis));
-    });
-    DefineAcao(19, [this] {
-        // Palette entry 3 is the platform's info (tooltip) background.
-        PreparaLista(CorDaPaleta(3));
-        listBox1->addItems(NaoCadastradosNasEscalas(sis));
-    });
-    DefineAcao(22, [this] { AvisoManual(sis); });
-    DefineAcao(23, [this] { MostraPagina(1); });
+    connect(&principal, &TFPrincipal::CoresAplicadas, this, &TFAbaManutencao::AplicaCores);
+
     MostraPagina(1);
 }
 
@@ -190,7 +178,7 @@ void TFAbaManutencao::Button1Click() {
     }
     bool ok = false;
     const int item = texto.trimmed().toInt(&ok);
-    if (!ok) {
+    if (!ok || item < 1 || item > NumItens) {
         sis.dialogos.Aviso(
             QStringLiteral("\"%1\" não é um número de item válido.\nDigite um número de 1 a %2.")
                 .arg(texto)
@@ -203,25 +191,24 @@ void TFAbaManutencao::Button1Click() {
         ExecutaItem(item);
 }
 
-void TFAbaManutencao::PreparaLista(const QColor& cor) {
+void TFAbaManutencao::MostraResultado(const QColor& cor,
+                                      const std::function<QStringList()>& linhas) {
     PintaFundo(listBox1, cor);
     listBox1->clear();
     listBox1->show();
+    listBox1->addItems(linhas());
 }
 
 void TFAbaManutencao::AtualizaDepoisDaCopia() {
     Tenta(sis.dialogos, [this] {
         const auto [inicio, fim] = ReleDepoisDaCopia(sis);
         principal.MostraUltimaEscala(sis.UltimaEscala);
-        for (QWidget* janela : QApplication::topLevelWidgets()) {
-            if (janela->objectName() != QLatin1String("FSemExped"))
-                continue;
-            if (auto* edit2 = janela->findChild<QLineEdit*>(QStringLiteral("Edit2")))
-                edit2->setText(inicio.Texto());
-            if (auto* edit1 = janela->findChild<QLineEdit*>(QStringLiteral("Edit1")))
-                edit1->setText(fim.Texto());
-        }
+        emit PeriodoRelido(inicio, fim);
     });
+}
+
+void TFAbaManutencao::AplicaCores() {
+    PintaFundo(listBox1, CorDoSlot(sis.SlotsCores, 2));
 }
 
 void TFAbaManutencao::showEvent(QShowEvent* e) {

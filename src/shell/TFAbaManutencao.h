@@ -1,9 +1,12 @@
 #pragma once
 
+#include "base/Data.h"
 #include "shell/AcoesMenu.h"
 
+#include <QStringList>
 #include <QWidget>
 
+class QColor;
 class QLineEdit;
 class QListWidget;
 class QStackedWidget;
@@ -20,8 +23,9 @@ public:
 
     explicit TFAbaManutencao(TFPrincipal& principal);
 
-    // What a click on item's line runs (1..23). An item without an action does
-    // nothing. Items 7, 15, 18, 19, 22 and 23 come with their own.
+    // What a click on item's line runs (1..23). Every item's action is
+    // attached in one place, TFPrincipal::CriaTelas; an item without one does
+    // nothing.
     void DefineAcao(int item, std::function<void()> acao);
     // The priority calculation, bound to the hidden line "17. Cálculo
     // automático ..." and run when 17 is typed.
@@ -32,11 +36,20 @@ public:
     void ExecutaItem(int item);
     // 1: items 1..15; 2: items 16..23 and the result list.
     void MostraPagina(int pagina);
+    // The result list ListBox1 in colour cor, emptied, shown, then given the
+    // lines (items 18 and 19).
+    void MostraResultado(const QColor& cor, const std::function<QStringList()>& linhas);
 
-    // For the backup item, once the backup screen has closed: shows the last
-    // roster date again on the main window and puts the roster period into the
-    // red-day screen's fields, when that screen exists.
+    // For the backup item, once the backup screen has closed: reads the last
+    // roster date and the roster period again, shows the date on the main
+    // window and hands the period on (PeriodoRelido).
     void AtualizaDepoisDaCopia();
+    // The result list takes colour slot 2.
+    void AplicaCores();
+
+signals:
+    // The roster period as read after the backup: the red-day screen shows it.
+    void PeriodoRelido(Data inicio, Data fim);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -44,8 +57,6 @@ protected:
 private:
     // "Executar Item": runs the item whose number Edit8 holds.
     void Button1Click();
-    // Paints, empties and shows the result list.
-    void PreparaLista(const QColor& cor);
 
     TFPrincipal& principal;
     Sistema& sis;

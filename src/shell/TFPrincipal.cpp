@@ -6,8 +6,10 @@
 #include "calendar/TFSemExped.h"
 #include "engine/Contadores.h"
 #include "engine/Escalacao.h"
+#include "engine/FluxoEscala.h"
 #include "engine/Prioridades.h"
 #include "engine/TFAbaEscalarAutomatico.h"
+#include "maintenance/ItensManutencao.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
 #include "model/Sistema.h"
@@ -71,11 +73,13 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     MontaAba(QStringLiteral("TabSheet1"), QStringLiteral("Consultas"), QStringLiteral("Image3"));
     MontaAba(QStringLiteral("TabSheet5"), QStringLiteral("Primeira Utilização"),
              QStringLiteral("Image7"));
-    abaEscalar = new TFAbaEscalarAutomatico(sis, ConteudoAba(QStringLiteral("TabSheet3")), this);
+    abaEscalar = new TFAbaEscalarAutomatico(sis, ConteudoAba(QStringLiteral("TabSheet3")));
     connect(abaEscalar, &TFAbaEscalarAutomatico::UltimaEscalaMudou, this,
             [this] { MostraUltimaEscala(sis.UltimaEscala); });
+    connect(this, &TFPrincipal::CoresAplicadas, abaEscalar, &TFAbaEscalarAutomatico::AplicaCores);
+    connect(this, &TFPrincipal::UltimaEscalaMudou, abaEscalar, &TFAbaEscalarAutomatico::Sincroniza);
     connect(paginas, &QTabWidget::currentChanged, this, [this](int) {
-        if (paginas->currentWidget() == paginas->findChild<QWidget*>("TabSheet3"))
+        if (paginas->currentWidget() == abaEscalar->parentWidget()->parentWidget())
             abaEscalar->Mostrada();
     });
     abaManutencao = new TFAbaManutencao(*this);
@@ -127,6 +131,8 @@ QWidget* TFPrincipal::MontaAba(const QString& nome, const QString& titulo, const
     figura->setObjectName(imagem);
     figura->setAlignment(Qt::AlignTop | Qt::AlignRight);
     linha->addWidget(figura, 0, Qt::AlignTop);
+    bandeiras.append(figura);
+    conteudos.insert(nome, conteudo);
     paginas->addTab(aba, titulo);
     return conteudo;
 }
@@ -138,27 +144,48 @@ void TFPrincipal::CriaTelas() {
     FSemExped = std::make_unique<TFSemExped>(sis);
     FIncExcInd = std::make_unique<TFIncExcInd>(sis);
     FIncExcAltSv = std::make_unique<TFIncExcAltSv>(sis);
+    connect(abaManutencao, &TFAbaManutencao::PeriodoRelido, FSemExped.get(),
+            &TFSemExped::MostraPeriodo);
 
-    abaManutencao->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
-    abaManutencao->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
-    abaManutencao->DefineAcao(8, [this] {
-        Tenta(sis.dialogos, [this] { DesfazerEscalacao(sis); });
+    // The action of every menu line, in number order: the maintenance items,
+    // then the queries.
+    TFAbaManutencao* m = abaManutencao;
+    m->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
+    m->DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
+    m->DefineAcao(8, [this] {
+        // The undone days leave the automatic tab's listing with the forecast.
+        if (DesfazerEscalacao(sis)) {
+            ReiniciaEscala(sis);
+            abaEscalar->Sincroniza();
+        }
         MostraUltimaEscala(sis.UltimaEscala);
     });
-    abaManutencao->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
-    abaManutencao->DefineAcao(20, [this] { EqualizaContadores(sis); });
-    abaManutencao->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
+    m->DefineAcao(15, [m] { m->MostraPagina(2); });
+    m->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
+    m->DefineAcao(18, [this, m] {
+        m->MostraResultado(CorDoSlot(sis.SlotsCores, 6),
+                           [this] { return MilitaresForaDasEscalas(sis); });
+    });
+    // Palette entry 3 is the platform's info (tooltip) background.
+    m->DefineAcao(19, [this, m] {
+        m->MostraResultado(CorDaPaleta(3), [this] { return NaoCadastradosNasEscalas(sis); });
+    });
+    m->DefineAcao(20, [this] { EqualizaContadores(sis); });
+    m->DefineAcao(22, [this] { AvisoManual(sis); });
+    m->DefineAcao(23, [m] { m->MostraPagina(1); });
+    m->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {
-    return paginas->findChild<QWidget*>(aba + QStringLiteral("Conteudo"));
+    return conteudos.value(aba);
 }
 
 void TFPrincipal::PassosIniciais(Inicio& inicio) {
     Tenta(sis.dialogos, [&] {
         const QPixmap bandeira = CarregaFigura(sis, QStringLiteral("Bandeira.bmp"));
-        for (const char* nome : {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7"})
-            paginas->findChild<QLabel*>(QLatin1String(nome))->setPixmap(bandeira);
+        for (QLabel* figura : bandeiras)
+            figura->setPixmap(bandeira);
         paginas->setCurrentIndex(0);
         inicio.PassosIniciais(sis);
         label20->setText(sis.NiveisCapa.Organizacao());
@@ -181,11 +208,7 @@ void TFPrincipal::AbreTela(QDialog* tela) {
 
 void TFPrincipal::AplicaCores() {
     PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
-    PintaFundo(paginas->findChild<QWidget*>(QStringLiteral("ListBox1")),
-               CorDoSlot(sis.SlotsCores, 2));
-    for (const char* nome :
-         {"ListBox2", "ListBox3", "ListBox4", "ListBox5", "ListBox6", "SGGradeSv"})
-        PintaFundo(paginas->findChild<QWidget*>(QLatin1String(nome)), CorDoSlot(sis.SlotsCores, 3));
+    emit CoresAplicadas();
 }
 
 void TFPrincipal::MostraCapa() {
@@ -196,12 +219,9 @@ void TFPrincipal::MostraCapa() {
 }
 
 void TFPrincipal::EscondeEscalar() {
-    if (auto* b = paginas->findChild<QWidget*>(QStringLiteral("BEscalar")))
-        b->hide();
+    abaEscalar->Sincroniza();
 }
 
 void TFPrincipal::MostraUltimaEscala(Data dia) {
-    for (const char* nome : {"LUltimaEscala", "Label53"})
-        if (auto* l = paginas->findChild<QLabel*>(QLatin1String(nome)))
-            l->setText(dia.Texto());
+    emit UltimaEscalaMudou(dia);
 }

@@ -2,6 +2,8 @@
 
 #include "shell/AtualizaPrincipal.h"
 
+#include <QHash>
+#include <QList>
 #include <QWidget>
 #include <memory>
 
@@ -50,6 +52,11 @@ public:
 signals:
     // The refresh ran (successfully or not).
     void Atualizado();
+    // The window took its colour: each tab paints its own lists and grids.
+    void CoresAplicadas();
+    // The last roster date (sis.UltimaEscala) was read or changed: the tabs
+    // that show it show it again.
+    void UltimaEscalaMudou(Data dia);
 
 private:
     void MontaCapa();
@@ -59,6 +66,8 @@ private:
     void PassosIniciais(Inicio& inicio);
 
     QTabWidget* paginas;
+    QHash<QString, QWidget*> conteudos; // the area of each tab, by the tab's name
+    QList<QLabel*> bandeiras;           // Image2 .. Image7
     QLabel* image1;
     QLabel* label20;
     QLabel* label16;

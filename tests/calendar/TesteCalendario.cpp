@@ -5,7 +5,6 @@
 #include "support/AmbienteTeste.h"
 #include "support/Registro.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -21,12 +20,6 @@ void Prepara(AmbienteTeste& a, Data ultima, Data fimPeriodo, const QList<Data>& 
     for (const Data d : vermelhos)
         linhas << d.Texto();
     a.sis->pasta.GravaLinhas(semExped, linhas);
-}
-
-QByteArray Bytes(const AmbienteTeste& a, const QString& nome) {
-    QFile f(a.sis->pasta.Caminho(nome));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 QList<Data> Dias(Data inicio, int quantos) {
@@ -172,9 +165,15 @@ private slots:
         QFETCH(QString, maximo);
         AmbienteTeste a;
         const Data ultima = D(7, 3, 2024);
-        Prepara(a, ultima, D(8, 3, 2024), Dias(ultima - 29, mantidas));
-        const QByteArray vermelhos = Bytes(a, semExped);
-        const QByteArray periodo = Bytes(a, "DataIniFim.Txt");
+        // Kept dates from 30 days before the last roster date on, none of them
+        // inside the new period (whose days are written once).
+        QList<Data> mantidasAntes;
+        for (Data d = ultima - 29; mantidasAntes.size() < mantidas; ++d)
+            if (d < D(9, 3, 2024) || d > D(31, 3, 2024))
+                mantidasAntes << d;
+        Prepara(a, ultima, D(8, 3, 2024), mantidasAntes);
+        const QByteArray vermelhos = a.Bytes(semExped);
+        const QByteArray periodo = a.Bytes("DataIniFim.Txt");
         EstadoSemExped e;
         AtivaSemExped(*a.sis, e);
         if (!maximo.isEmpty())
@@ -191,8 +190,8 @@ private slots:
             QCOMPARE(a.sis->pasta.LeDataIniFim().second, fim);
             QCOMPARE(e.ExtensaoPendente, QStringLiteral("S"));
         } else {
-            QCOMPARE(Bytes(a, semExped), vermelhos);
-            QCOMPARE(Bytes(a, "DataIniFim.Txt"), periodo);
+            QCOMPARE(a.Bytes(semExped), vermelhos);
+            QCOMPARE(a.Bytes("DataIniFim.Txt"), periodo);
             QCOMPARE(e.ExtensaoPendente, QStringLiteral("N"));
         }
     }

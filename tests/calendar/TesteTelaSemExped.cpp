@@ -1,5 +1,6 @@
 #include "calendar/TFSemExped.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 
 #include <QFile>
@@ -29,28 +30,14 @@ struct Tela {
         t->show();
     }
     template <typename T = QWidget> T* c(const char* nome) const {
-        T* w = t->findChild<T*>(QLatin1String(nome));
-        if (!w)
-            qFatal("control %s not found", nome);
-        return w;
+        return Controle<T>(t.get(), nome);
     }
     void Clica(const char* nome) const { c<QAbstractButton>(nome)->click(); }
     QStringList Vermelhos() const { return a.sis->pasta.LeLinhas(semExped); }
-    QByteArray Bytes(const QString& nome) const {
-        QFile f(a.sis->pasta.Caminho(nome));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
     void Digita(int linha, const QString& texto) const {
         c<QTableWidget>("StringGrid1")->setItem(linha, 0, new QTableWidgetItem(texto));
     }
-    QStringList Listados() const {
-        QStringList itens;
-        const auto* lista = c<QListWidget>("ListBox1");
-        for (int i = 0; i < lista->count(); ++i)
-            itens << lista->item(i)->text();
-        return itens;
-    }
+    QStringList Listados() const { return Itens(c<QListWidget>("ListBox1")); }
 
     AmbienteTeste a;
     std::unique_ptr<TFSemExped> t;
@@ -141,6 +128,11 @@ private slots:
         QCOMPARE(t.Vermelhos(), QStringList({"09/03/24", "10/03/24"}));
         QCOMPARE(t.a.sis->pasta.LeLinhas(periodo), QStringList({"07/03/24", "11/03/24"}));
         QCOMPARE(t.t->Estado().ExtensaoPendente, QStringLiteral("S"));
+        // Pressed again: the same weekend is not written twice.
+        t.Clica("Button1");
+        QCOMPARE(t.Vermelhos(), QStringList({"09/03/24", "10/03/24"}));
+        t.Clica("RadioButton3");
+        QCOMPARE(t.Listados(), QStringList({"09/03/24", "10/03/24"}));
 
         t.a.dialogos.EsperaConfirma(true, PerguntaSair("07/03/24", "11/03/24"));
         t.Clica("Button2");
@@ -194,7 +186,7 @@ private slots:
 
     void inclusao_sem_datas_nada_muda() {
         Tela t({"10/03/24", "09/03/24"});
-        const QByteArray antes = t.Bytes(semExped);
+        const QByteArray antes = t.a.Bytes(semExped);
         t.Clica("RadioButton1");
         t.Digita(4, "xx");
         t.a.dialogos.EsperaAviso("xx >>> Data inválida")
@@ -205,7 +197,7 @@ private slots:
         QCOMPARE(t.a.dialogos.Textos.last(),
                  QStringLiteral("    Para incluir datas na Escala Vermelha você deverá "
                                 "\nprimeiramente digitá-las na grade "));
-        QCOMPARE(t.Bytes(semExped), antes);
+        QCOMPARE(t.a.Bytes(semExped), antes);
         QVERIFY(t.c("StringGrid1")->isVisible());
     }
 
@@ -270,15 +262,15 @@ private slots:
         QFETCH(QString, inicio);
         QFETCH(QString, mensagem);
         Tela t({"02/03/24"});
-        const QByteArray vermelhos = t.Bytes(semExped);
-        const QByteArray dias = t.Bytes(periodo);
+        const QByteArray vermelhos = t.a.Bytes(semExped);
+        const QByteArray dias = t.a.Bytes(periodo);
         t.c<QLineEdit>("Edit1")->setText(fim);
         t.c<QLineEdit>("Edit2")->setText(inicio);
         t.a.dialogos.EsperaAviso(mensagem);
         t.Clica("Button1");
         QCOMPARE(t.a.dialogos.Textos, QStringList({mensagem}));
-        QCOMPARE(t.Bytes(semExped), vermelhos);
-        QCOMPARE(t.Bytes(periodo), dias);
+        QCOMPARE(t.a.Bytes(semExped), vermelhos);
+        QCOMPARE(t.a.Bytes(periodo), dias);
         t.Clica("Button2");
         QVERIFY(!t.t->isVisible());
         QVERIFY(t.a.dialogos.ScriptCumprido());

@@ -7,19 +7,6 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
-QByteArray Bytes(const QString& caminho) {
-    QFile f(caminho);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-void GravaBytes(const QString& caminho, const QByteArray& bytes) {
-    QFile f(caminho);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
-} // namespace
-
 // The text files of the data folder.
 class TesteArquivos : public QObject {
     Q_OBJECT
@@ -27,7 +14,7 @@ private slots:
     void latin1_e_crlf() {
         AmbienteTeste a;
         a.sis->pasta.GravaLinhas("Teste.Txt", {"Sáb", "Manutenção", ""});
-        QCOMPARE(Bytes(a.sis->pasta.Caminho("Teste.Txt")),
+        QCOMPARE(BytesDoArquivo(a.sis->pasta.Caminho("Teste.Txt")),
                  QByteArray("S\xe1"
                             "b\r\nManuten\xe7\xe3o\r\n\r\n"));
         QCOMPARE(a.sis->pasta.LeLinhas("Teste.Txt"), QStringList({"Sáb", "Manutenção", ""}));
@@ -69,7 +56,7 @@ private slots:
         a.sis->pasta.GravaNiveis(n);
         QByteArray esperado = original;
         esperado.replace("/x/Espelho", "/y/Espelho");
-        QCOMPARE(Bytes(a.sis->pasta.Caminho("Niveis.Txt")), esperado);
+        QCOMPARE(BytesDoArquivo(a.sis->pasta.Caminho("Niveis.Txt")), esperado);
 
         a.sis->pasta.GravaLinhas("Niveis.Txt", {"só", "três", "linhas"});
         QVERIFY_THROWS_EXCEPTION(Falha, a.sis->pasta.LeNiveis());

@@ -6,6 +6,7 @@
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
@@ -34,23 +35,12 @@ struct Aba {
         p->Atualiza();
         p->Paginas()->setCurrentWidget(p->findChild<QWidget*>("TabSheet3"));
     }
-    template <typename T = QWidget> T* C(const QString& nome) {
-        T* w = aba->findChild<T*>(nome);
-        if (!w)
-            qFatal("controle %s não encontrado", qPrintable(nome));
-        return w;
-    }
+    template <typename T = QWidget> T* C(const QString& nome) { return Controle<T>(aba, nome); }
     void Digita(const QString& dia) {
         QTest::mouseClick(C<QLineEdit>("Edit1"), Qt::LeftButton);
         QTest::keyClicks(C<QLineEdit>("Edit1"), dia);
     }
-    QStringList Lista(const QString& nome) {
-        QStringList linhas;
-        auto* l = C<QListWidget>(nome);
-        for (int i = 0; i < l->count(); ++i)
-            linhas << l->item(i)->text();
-        return linhas;
-    }
+    QStringList Lista(const QString& nome) { return Itens(C<QListWidget>(nome)); }
     AmbienteTeste a;
     Inicio inicio;
     std::unique_ptr<TFPrincipal> p;
@@ -125,6 +115,93 @@ private slots:
         QVERIFY(t.C("Edit1")->isEnabled());
         QVERIFY(t.Lista("ListBox2").isEmpty());
         QVERIFY(t.aba->Janelas().FAvisoVerificar->isVisible());
+    }
+
+    // The moment the decision or the notice opens, the tab already shows the
+    // forecast: the three lists as the workflow left them and visible, the
+    // wait panel hidden (also while the daily quantities are typed), "Escala
+    // Vm" hidden and "Desfazer" shown.
+    void forecast_visivel_quando_a_janela_abre_data() {
+        QTest::addColumn<int>("quantGuarda");
+        QTest::addColumn<QString>("janela");
+        QTest::addColumn<QString>("sair");
+        QTest::newRow("decisão") << 1 << "FRetiraAlguem"
+                                 << "RadioButton3";
+        QTest::newRow("aviso") << 4 << "FAviso"
+                               << "BSair";
+    }
+    void forecast_visivel_quando_a_janela_abre() {
+        QFETCH(int, quantGuarda);
+        QFETCH(QString, janela);
+        QFETCH(QString, sair);
+        Aba t(quantGuarda);
+        t.Digita("13/03/24");
+        QStringList escala, erros, alertas, visiveis;
+        bool painelNasQuantidades = true;
+        RoteiroModal roteiro;
+        roteiro
+            .Quando("FQuantMilSvDia",
+                    [&](QWidget* w) {
+                        painelNasQuantidades = t.C("PAvisoAguarde")->isVisible();
+                        Clica(w, "Continuar");
+                    })
+            .Quando(janela, [&](QWidget* w) {
+                escala = t.Lista("ListBox2");
+                erros = t.Lista("ListBox5");
+                alertas = t.Lista("ListBox6");
+                for (const char* nome : {"ListBox2", "ListBox5", "ListBox6", "PAvisoAguarde",
+                                         "BEscVmEsp", "BDesfazer"})
+                    if (t.C(nome)->isVisible())
+                        visiveis << nome;
+                Clica(w, sair);
+            });
+        QTest::mouseClick(t.C<QPushButton>("Button6"), Qt::LeftButton);
+        QVERIFY(roteiro.Cumprido());
+        QVERIFY(!painelNasQuantidades);
+        QCOMPARE(visiveis, QStringList({"ListBox2", "ListBox5", "BDesfazer"}));
+        QVERIFY(escala.size() > 2);
+        QCOMPARE(escala, t.a.sis->ListBox2);
+        QCOMPARE(erros, t.a.sis->ListBox5);
+        QCOMPARE(alertas, t.a.sis->ListBox6);
+        QCOMPARE(erros.isEmpty(), janela == "FRetiraAlguem");
+    }
+
+    // "Escala Vm" before "Verificar": "Não" for the officer's duty holds for
+    // that verification (only the guard's persons are reserved for their red
+    // days), and the focus is back in "Escalar até:", where the day is typed.
+    void escala_vm_antes_de_verificar() {
+        Aba t;
+        QTest::mouseClick(t.C<QLineEdit>("Edit1"), Qt::LeftButton);
+        {
+            RoteiroModal escolha;
+            escolha.Quando("FEscVmEsp", [](QWidget* w) {
+                ClicaCelula(Controle<QTableWidget>(w, "SGEscVmEsp"), 1, 2);
+                Clica(w, "Button1");
+            });
+            QTest::mouseClick(t.C<QPushButton>("BEscVmEsp"), Qt::LeftButton);
+            QVERIFY(escolha.Cumprido());
+        }
+        QVERIFY(!t.C("BEscVmEsp")->isVisible());
+        QCOMPARE(t.p->focusWidget(), t.C("Edit1"));
+        for (const char c : QByteArray("17/03/24"))
+            QTest::keyClick(t.p->windowHandle(), c);
+        QCOMPARE(t.C<QLineEdit>("Edit1")->text(), QStringLiteral("17/03/24"));
+
+        QStringList reservados;
+        RoteiroModal verificacao;
+        verificacao.Quando("FQuantMilSvDia", [](QWidget* w) { Clica(w, "Continuar"); })
+            .Quando("FRetiraAlguem", [&](QWidget* w) {
+                const Sistema& s = *t.a.sis;
+                for (int i = 1; i <= MaxSgte && !s.VetSgte[i].Num.isEmpty(); ++i)
+                    reservados << s.VetSgte[i].Num;
+                Clica(w, "RadioButton3");
+            });
+        QTest::mouseClick(t.C<QPushButton>("Button6"), Qt::LeftButton);
+        QVERIFY(verificacao.Cumprido());
+        QCOMPARE(t.a.sis->SGEscVm.Cel(2, 1), QStringLiteral("X"));
+        QVERIFY(!reservados.isEmpty());
+        for (const QString& num : reservados)
+            QVERIFY2(QStringList({"4", "5", "6"}).contains(num), qPrintable(num));
     }
 
     void desfazer_descarta() {

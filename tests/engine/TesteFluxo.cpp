@@ -16,6 +16,47 @@ ResultadoVerificacao Verifica(AmbienteTeste& a, JanelasSemTela& janelas, const Q
     s.Aba.Edit1 = dia;
     return Verificar(s, janelas);
 }
+// What the tab shows of the workflow's state.
+QString Estado(const Sistema& s) {
+    return QStringLiteral("escala %1, erros %2, Desfazer %3, Escala Vm %4")
+        .arg(s.ListBox2.size())
+        .arg(s.ListBox5.size())
+        .arg(s.Aba.BDesfazerVisivel ? "sim" : "não")
+        .arg(s.Aba.BEscVmEspVisivel ? "sim" : "não");
+}
+
+// The windows answered without a screen, noting for each window that opens
+// whether the tab had been told to show the state it opens over.
+struct JanelasQueAnotam : JanelasSemTela {
+    explicit JanelasQueAnotam(Sistema& s) : JanelasSemTela(s), sistema(s) {}
+    void EstadoMudou() override { mostrado = Estado(sistema); }
+    void Anota(const QString& janela) {
+        estados << Estado(sistema);
+        abertas << janela + (mostrado == estados.last() ? ": mostrado" : ": não mostrado");
+    }
+    void MostraAviso() override {
+        Anota("aviso");
+        JanelasSemTela::MostraAviso();
+    }
+    void MostraDecisao() override {
+        Anota("decisão");
+        JanelasSemTela::MostraDecisao();
+    }
+    void MostraEscolhaVm() override {
+        Anota("escolha");
+        JanelasSemTela::MostraEscolhaVm();
+    }
+    void MostraQuantidades(bool modal) override {
+        if (modal)
+            Anota("quantidades");
+        JanelasSemTela::MostraQuantidades(modal);
+    }
+    Sistema& sistema;
+    QString mostrado;
+    QStringList abertas;
+    QStringList estados;
+};
+
 void Prepara(AmbienteTeste& a) {
     RegistroPequeno(a);
     Sistema& s = *a.sis;
@@ -58,6 +99,45 @@ private slots:
         ReiniciaEscala(*a.sis);
         Verifica(a, janelas, "13/03/24");
         QCOMPARE(a.Linhas("Sv1").last().mid(1, 2), QStringList({"0", "0"}));
+    }
+
+    // Every window of the workflow opens after the tab was told what to
+    // show: the forecast and its errors before the decision or the notice,
+    // "Escala Vm" already hidden.
+    void estado_mostrado_antes_das_janelas_data() {
+        QTest::addColumn<int>("quantGuarda");
+        QTest::addColumn<QString>("janela");
+        QTest::newRow("decisão") << 1 << "decisão";
+        QTest::newRow("aviso") << 4 << "aviso";
+    }
+    void estado_mostrado_antes_das_janelas() {
+        QFETCH(int, quantGuarda);
+        QFETCH(QString, janela);
+        AmbienteTeste a;
+        RegistroPequeno(a, quantGuarda);
+        Sistema& s = *a.sis;
+        CarregaVetSv(s, Banco::Principal);
+        s.UltimaEscala = s.pasta.LeUltimaEscala();
+        ReiniciaEscala(s);
+        JanelasQueAnotam janelas(s);
+        s.Aba.Edit1 = "13/03/24";
+        QCOMPARE(Verificar(s, janelas), ResultadoVerificacao::Prevista);
+        QCOMPARE(janelas.abertas, QStringList({"quantidades: mostrado", janela + ": mostrado"}));
+        const QString escala = QStringLiteral("escala %1, ").arg(s.ListBox2.size());
+        QVERIFY(s.ListBox2.size() > 2);
+        QCOMPARE(
+            janelas.estados.last(),
+            escala +
+                QStringLiteral("erros %1, Desfazer sim, Escala Vm não").arg(s.ListBox5.size()));
+        QCOMPARE(s.ListBox5.isEmpty(), janela == "decisão");
+        if (janela == "aviso") {
+            // The next verification opens the red choices over the lists it
+            // emptied.
+            janelas.abertas.clear();
+            QCOMPARE(Verificar(s, janelas), ResultadoVerificacao::Reiniciada);
+            QCOMPARE(janelas.abertas, QStringList({"escolha: mostrado"}));
+            QVERIFY(janelas.estados.last().startsWith("escala 0, erros 0"));
+        }
     }
 
     // Right after a reset the red phase runs (and shows the table for the

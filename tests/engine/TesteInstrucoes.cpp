@@ -7,6 +7,7 @@
 #include "engine/TFRetiraAlguem.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 
 #include <QApplication>
@@ -96,23 +97,9 @@ void Preenche(std::vector<TipoVetSgte>& vetor, int quantos) {
         vetor[i].Num = QStringLiteral("x%1").arg(i);
 }
 
-template <typename T = QWidget> T* Controle(QWidget* w, const char* nome) {
-    T* c = w->findChild<T*>(QLatin1String(nome));
-    if (!c)
-        qFatal("control %s not found", nome);
-    return c;
-}
-
 void Seleciona(QListWidget* lista, const QList<int>& linhas) {
     for (int r : linhas)
         lista->item(r)->setSelected(true);
-}
-
-QStringList Itens(const QListWidget* lista) {
-    QStringList r;
-    for (int i = 0; i < lista->count(); ++i)
-        r << lista->item(i)->text();
-    return r;
 }
 
 // Acts on the next modal window opened by what the test does next.

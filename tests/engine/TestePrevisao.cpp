@@ -26,13 +26,6 @@ QStringList Linhas(const Sistema& s, const QString& descr) {
     return linhas;
 }
 
-QString Escalado(const Sistema& s, Data dia, int sv) {
-    for (int i = 1; i <= MaxHist && !s.VetHist[i].Descr.isEmpty(); ++i)
-        if (s.VetHist[i].Dia == dia && s.VetHist[i].CodSv == sv)
-            return s.VetHist[i].Num;
-    return "?";
-}
-
 } // namespace
 
 // The complete forecast: order of duties and persons, counters, listing.

@@ -6,6 +6,7 @@
 #include "engine/TFEscVmEsp.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 
 #include <QApplication>
@@ -49,13 +50,6 @@ QStringList Linha(const QTableWidget* t, int k) {
 void DefineLinha(GradeTexto& g, int k, const QStringList& celulas) {
     for (int c = 1; c <= 3; ++c)
         g.DefineCel(c, k, celulas[c - 1]);
-}
-
-void ClicaCelula(QTableWidget* t, int linha, int coluna) {
-    QTableWidgetItem* item = t->item(linha, coluna);
-    QVERIFY(item);
-    t->scrollToItem(item);
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(item).center());
 }
 
 const QStringList sim = {"X", "", ""};
@@ -375,6 +369,8 @@ private slots:
         QWidget principal;
         principal.resize(600, 400);
         principal.move(100, 80);
+        auto* verificar = new QPushButton("Verificar", &principal);
+        verificar->setGeometry(120, 40, 90, 30);
         principal.show();
         TFAvisoVerificar l(&principal);
         QCOMPARE(l.windowTitle(), QString(31, ' ') + "AVISO:");
@@ -385,10 +381,11 @@ private slots:
         l.TrazParaFrente(); // not showing: stays hidden
         QVERIFY(l.isHidden());
 
-        l.Mostra(&principal, QStringLiteral("Clicar novamente no botão"));
+        l.Mostra(verificar, QStringLiteral("Clicar novamente no botão"));
         QVERIFY(l.isVisible());
         QVERIFY(!l.isModal());
-        QCOMPARE(l.pos(), principal.pos() + QPoint(200, 150));
+        // Right below the button it points at.
+        QCOMPARE(l.pos(), verificar->mapToGlobal(QPoint(0, 30)));
         QCOMPARE(label1->text(), QStringLiteral("Clicar novamente no botão"));
         l.TrazParaFrente();
         QVERIFY(l.isVisible());
@@ -404,10 +401,12 @@ private slots:
         QVERIFY(l.isHidden());
         QCOMPARE(label1->text(), QStringLiteral("Clicar no botão"));
 
-        // Moved with the main window.
+        // Moved with the main window; an empty caption keeps the one it has.
         principal.move(40, 30);
-        l.Mostra(&principal, QStringLiteral("Clicar no botão "));
-        QCOMPARE(l.pos(), QPoint(240, 180));
+        l.Mostra(verificar, QStringLiteral("Clicar no botão "));
+        QCOMPARE(l.pos(), verificar->mapToGlobal(QPoint(0, 30)));
+        QCOMPARE(label1->text(), QStringLiteral("Clicar no botão "));
+        l.Mostra(verificar, QString());
         QCOMPARE(label1->text(), QStringLiteral("Clicar no botão "));
     }
 };

@@ -34,13 +34,6 @@ void Registro(AmbienteTeste& a) {
     a.Membro(2, "5", 1, 0);
 }
 
-QString Escalado(const Sistema& s, Data dia, int sv) {
-    for (int i = 1; i <= MaxHist && !s.VetHist[i].Descr.isEmpty(); ++i)
-        if (s.VetHist[i].Dia == dia && s.VetHist[i].CodSv == sv)
-            return s.VetHist[i].Num;
-    return "?";
-}
-
 // The red phase, then the complete forecast as the verification runs them.
 void Verifica(AmbienteTeste& a, JanelasSemTela& janelas) {
     Sistema& s = *a.sis;

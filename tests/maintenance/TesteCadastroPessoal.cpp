@@ -1,6 +1,7 @@
 #include "maintenance/TFIncExcInd.h"
 #include "reports/TFEscolherSv.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 Q_DECLARE_METATYPE(QList<int>)
 
@@ -35,9 +37,7 @@ struct Tela {
     }
     TFIncExcInd t;
 
-    template <typename T = QWidget> T* W(const char* nome) {
-        return t.findChild<T*>(QLatin1String(nome));
-    }
+    template <typename T = QWidget> T* W(const char* nome) { return Controle<T>(&t, nome); }
     QLineEdit* Edit(int i) { return t.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i)); }
     void Clica(const char* botao) { W<QPushButton>(botao)->click(); }
     // The mouse leaves the number field: the person is looked up.
@@ -112,6 +112,71 @@ private slots:
         for (const char* nome : {"Label7", "Label4", "ComboBox1", "Edit2"})
             QVERIFY2(f.W(nome)->isHidden(), nome);
         QVERIFY(a.dialogos.Textos.isEmpty());
+    }
+
+    // By keyboard alone: the number, Tab (the name and rank appear and the
+    // focus goes on to the name), the name, the rank, "Incluir ". After
+    // "Número já existente no Sistema" the next number starts afresh.
+    void so_pelo_teclado() {
+        AmbienteTeste a;
+        a.Militar("12", "ALVES", 5, "Cap");
+        Tela f(*a.sis);
+        QWindow* janela = f.t.windowHandle();
+        const auto digita = [janela](const QByteArray& texto) {
+            for (const char c : texto)
+                QTest::keyClick(janela, c);
+        };
+        const auto tecla = [janela](Qt::Key k, int vezes = 1) {
+            for (int i = 0; i < vezes; ++i)
+                QTest::keyClick(janela, k);
+        };
+        auto* combo = f.W<QComboBox>("ComboBox1");
+        QCOMPARE(f.t.focusWidget(), f.Edit(1));
+        digita("21");
+        tecla(Qt::Key_Tab);
+        QVERIFY(f.Edit(2)->isVisible() && combo->isVisible());
+        QCOMPARE(f.t.focusWidget(), f.Edit(2));
+        digita("SILVA");
+        tecla(Qt::Key_Tab);
+        QCOMPARE(f.t.focusWidget(), combo);
+        tecla(Qt::Key_Down);
+        const QString posto = combo->currentText();
+        QVERIFY(!posto.isEmpty());
+        tecla(Qt::Key_Tab);
+        QCOMPARE(f.t.focusWidget(), f.W("BIncluir"));
+        tecla(Qt::Key_Space);
+        QCOMPARE(a.Linhas("Basico").last().mid(0, 3), QStringList({"21", posto.left(7), "SILVA"}));
+        QCOMPARE(f.t.focusWidget(), f.Edit(1));
+
+        // Enter looks a number up too; a new one with a rank chosen, then
+        // changed into a registered one before "Incluir ".
+        tecla(Qt::Key_Backspace, 2);
+        digita("33");
+        tecla(Qt::Key_Return);
+        QCOMPARE(f.t.focusWidget(), f.Edit(2));
+        digita("COSTA");
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Down);
+        tecla(Qt::Key_Backtab, 2);
+        QCOMPARE(f.t.focusWidget(), f.Edit(1));
+        tecla(Qt::Key_Backspace, 2);
+        digita("12");
+        tecla(Qt::Key_Tab);
+        QCOMPARE(f.W<QLabel>("Label7")->text(), QStringLiteral("ALVES"));
+        QCOMPARE(f.t.focusWidget(), f.W("BIncluir"));
+        a.dialogos.EsperaAviso("Número já existente no Sistema");
+        tecla(Qt::Key_Space);
+        QVERIFY(a.dialogos.ScriptCumprido());
+        tecla(Qt::Key_Backtab);
+        QCOMPARE(f.t.focusWidget(), f.Edit(1));
+        tecla(Qt::Key_Backspace, 2);
+        digita("34");
+        tecla(Qt::Key_Tab);
+        QCOMPARE(f.t.focusWidget(), f.Edit(2));
+        QCOMPARE(f.Edit(2)->text(), QString());
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(a.Coluna("Basico", "Num"), QStringList({"12", "21"}));
+        a.dialogos.EsperaAviso("Após inclusão");
     }
 
     void inclusao() {

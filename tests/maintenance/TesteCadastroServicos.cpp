@@ -1,6 +1,7 @@
 #include "maintenance/CadastroServicos.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 
 #include <QFocusEvent>
@@ -62,7 +63,7 @@ private slots:
     void legendas_e_modos() {
         AmbienteTeste a;
         Tela f(*a.sis);
-        QCOMPARE(f.t.windowTitle(), QStringLiteral("FIncExcAltSv"));
+        QCOMPARE(f.t.windowTitle(), QStringLiteral("Cadastro dos Serviços"));
         QCOMPARE(f.t.findChild<QLabel*>("Label7")->text(), QStringLiteral("Cadastro dos Serviços"));
         QCOMPARE(f.t.findChild<QLabel*>("Label9")->text(), QStringLiteral("Folga"));
         QVERIFY(f.t.findChild<QLabel*>("Label4")->isHidden());
@@ -112,28 +113,38 @@ private slots:
         QTest::addColumn<QStringList>("campos");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QStringList>("linha");
+        QTest::addColumn<QStringList>("avisos");
         QTest::newRow("padrões, prioridade vazia")
             << QStringList({"7", "Guarda", "3", "", "01/01/00", "01/01/50", "2"}) << 0
-            << QStringList({"7", "Guarda", "2000-01-01", "2050-01-01", "3", "31", "2", "PV"});
+            << QStringList({"7", "Guarda", "2000-01-01", "2050-01-01", "3", "31", "2", "PV"})
+            << QStringList();
+        // The cut is said once, when the duty is recorded.
         QTest::newRow("descrição cortada em 8")
             << QStringList({"30", "Sentinela Norte", "1", "4", "15/03/24", "31/12/2024", "1"}) << 2
-            << QStringList({"30", "Sentinel", "2024-03-15", "2024-12-31", "1", "4", "1", "Vm"});
+            << QStringList({"30", "Sentinel", "2024-03-15", "2024-12-31", "1", "4", "1", "Vm"})
+            << QStringList({"A descrição \"Sentinela Norte\" tem mais de 8 caracteres: foi "
+                            "gravada como \"Sentinel\"."});
         QTest::newRow("mais de 24 militares")
             << QStringList({"1", "Ronda", "25", "", "01/01/00", "01/01/50", "2"}) << 1
-            << QStringList({"1", "Ronda", "2000-01-01", "2050-01-01", "25", "31", "2", "Pt"});
+            << QStringList({"1", "Ronda", "2000-01-01", "2050-01-01", "25", "31", "2", "Pt"})
+            << QStringList();
     }
     void inclusao() {
         QFETCH(QStringList, campos);
         QFETCH(int, tipo);
         QFETCH(QStringList, linha);
+        QFETCH(QStringList, avisos);
         AmbienteTeste a;
         a.Servico(12, "Of Dia");
         Tela f(*a.sis);
         f.Modo(1);
         f.Preenche(campos);
         f.Tipo(tipo)->setChecked(true);
+        for (const QString& aviso : avisos)
+            a.dialogos.EsperaAviso(aviso);
         f.Grava();
-        QVERIFY(a.dialogos.Textos.isEmpty());
+        QVERIFY(a.dialogos.ScriptCumprido());
+        QCOMPARE(a.dialogos.Textos, avisos);
         const int cod = campos[0].toInt();
         const QList<QStringList> linhas = a.Linhas("Sv");
         QCOMPARE(linhas.size(), 2);
@@ -187,6 +198,8 @@ private slots:
         a.Membro(2, "12", 1, 1);
         a.Historico(D(1, 3, 2024), 2, "Of Dia", "12"); // another duty's history
         Tela f(*a.sis);
+        const QRect relacao = Controle(&f.t, "AreaRelacao")->geometry();
+        const QImage antes = f.t.grab(relacao).toImage();
         f.Modo(2);
         f.Edit(1)->setText("5");
         QCOMPARE(f.Edit(2)->text(), QStringLiteral("Guarda"));
@@ -197,7 +210,8 @@ private slots:
         QCOMPARE(a.Linhas("Sv2").size(), 1);
         QCOMPARE(LinhaRelacao(*a.sis, 5), QStringLiteral("5 - "));
         QCOMPARE(LinhaRelacao(*a.sis, 2), QStringLiteral("2 - Of Dia"));
-        f.t.grab(); // the painted list of duties
+        // The painted list of duties follows the removal.
+        QVERIFY(f.t.grab(relacao).toImage() != antes);
     }
 
     // A duty with history is deactivated; once the history is purged a second

@@ -5,6 +5,7 @@
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
+#include "support/ApoioTelas.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
@@ -53,14 +54,6 @@ struct Pasta {
     QString caminho;
 };
 
-QStringList ListaDaAba(TFAbaEscalarAutomatico* aba, const char* nome) {
-    QStringList linhas;
-    auto* l = aba->findChild<QListWidget*>(nome);
-    for (int i = 0; i < l->count(); ++i)
-        linhas << l->item(i)->text();
-    return linhas;
-}
-
 } // namespace
 
 // The headless roster command.
@@ -91,9 +84,9 @@ private slots:
                 .Quando("FAviso", [](QWidget* w) { Clica(w, "BSair"); });
             QTest::mouseClick(p.AbaEscalar()->findChild<QPushButton*>("Button6"), Qt::LeftButton);
             QVERIFY(roteiro.Cumprido());
-            escala = ListaDaAba(p.AbaEscalar(), "ListBox2");
-            erros = ListaDaAba(p.AbaEscalar(), "ListBox5");
-            alertas = ListaDaAba(p.AbaEscalar(), "ListBox6");
+            escala = Itens(Controle<QListWidget>(p.AbaEscalar(), "ListBox2"));
+            erros = Itens(Controle<QListWidget>(p.AbaEscalar(), "ListBox5"));
+            alertas = Itens(Controle<QListWidget>(p.AbaEscalar(), "ListBox6"));
         }
         Pasta b(4);
         b.a.sis = std::make_unique<Sistema>(b.caminho, b.a.PastaBackup(), b.a.relogio, b.a.dialogos,

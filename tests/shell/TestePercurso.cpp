@@ -6,6 +6,7 @@
 #include "reports/TFEscolherSv.h"
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
+#include "support/AmbienteTeste.h"
 #include "support/DialogosFalso.h"
 #include "support/ImpressoraFalsa.h"
 #include "support/Registro.h"
@@ -24,20 +25,9 @@
 
 namespace {
 
-Data D(int d, int m, int a) {
-    return Data::DeQDate(QDate(a, m, d));
-}
-
-template <typename T = QWidget> T* C(QWidget* janela, const QString& nome) {
-    T* w = janela->findChild<T*>(nome);
-    if (!w)
-        qFatal("controle %s não encontrado", qPrintable(nome));
-    return w;
-}
-
 void Executa(TFPrincipal& p, const QString& item) {
-    C<QLineEdit>(p.Paginas(), "Edit8")->setText(item);
-    C<QPushButton>(p.Paginas(), "Button1")->click();
+    Controle<QLineEdit>(p.Paginas(), "Edit8")->setText(item);
+    Controle<QPushButton>(p.Paginas(), "Button1")->click();
 }
 
 } // namespace
@@ -67,10 +57,10 @@ private slots:
             roteiro.Quando("FIncExcAltSv", [](QWidget* w) {
                 for (const QStringList& sv : {QStringList{"1", "Of Dia"}, {"2", "Sgt Dia"}}) {
                     Clica(w, "RadioButton1");
-                    C<QLineEdit>(w, "Edit1")->setText(sv[0]);
-                    C<QLineEdit>(w, "Edit2")->setText(sv[1]);
-                    C<QLineEdit>(w, "Edit3")->setText("1");
-                    C<QLineEdit>(w, "Edit7")->setText("1");
+                    Controle<QLineEdit>(w, "Edit1")->setText(sv[0]);
+                    Controle<QLineEdit>(w, "Edit2")->setText(sv[1]);
+                    Controle<QLineEdit>(w, "Edit3")->setText("1");
+                    Controle<QLineEdit>(w, "Edit7")->setText("1");
                     Clica(w, "Button1");
                 }
                 Clica(w, "Button3");
@@ -87,17 +77,17 @@ private slots:
             roteiro.Quando("FIncExcInd", [](QWidget* w) {
                 auto* tela = static_cast<TFIncExcInd*>(w);
                 for (int i = 1; i <= 6; ++i) {
-                    C<QLineEdit>(w, "Edit1")->setText(QString::number(i));
+                    Controle<QLineEdit>(w, "Edit1")->setText(QString::number(i));
                     QEvent saida(QEvent::Leave);
-                    QApplication::sendEvent(C(w, "Edit1"), &saida);
-                    C<QLineEdit>(w, "Edit2")->setText(QStringLiteral("MILITAR %1").arg(i));
-                    C<QComboBox>(w, "ComboBox1")->setCurrentIndex(i);
+                    QApplication::sendEvent(Controle(w, "Edit1"), &saida);
+                    Controle<QLineEdit>(w, "Edit2")->setText(QStringLiteral("MILITAR %1").arg(i));
+                    Controle<QComboBox>(w, "ComboBox1")->setCurrentIndex(i);
                     Clica(w, "BIncluir");
-                    C<QLineEdit>(w, "Edit1")->setText(QString::number(i));
+                    Controle<QLineEdit>(w, "Edit1")->setText(QString::number(i));
                     const int servico = i <= 3 ? 1 : 2;
                     QTimer::singleShot(0, w, [tela, servico] {
                         QWidget* e = tela->Escolha();
-                        C<QCheckBox>(e, QStringLiteral("CheckBox%1").arg(servico))
+                        Controle<QCheckBox>(e, QStringLiteral("CheckBox%1").arg(servico))
                             ->setChecked(true);
                         Clica(e, "Button6");
                     });
@@ -116,7 +106,7 @@ private slots:
             dialogos.EsperaConfirma(false, "Você incluiu um novo período de 09/03/24 até 31/03/24");
             RoteiroModal roteiro;
             roteiro.Quando("FSemExped", [](QWidget* w) {
-                C<QLineEdit>(w, "Edit1")->setText("31/03/24");
+                Controle<QLineEdit>(w, "Edit1")->setText("31/03/24");
                 Clica(w, "Button1");
                 Clica(w, "Button2");
             });
@@ -128,19 +118,19 @@ private slots:
         // The roster of a week, from Sunday 10/03 to Saturday 16/03.
         p.Paginas()->setCurrentWidget(p.findChild<QWidget*>("TabSheet3"));
         auto* aba = p.AbaEscalar();
-        auto* edit1 = C<QLineEdit>(aba, "Edit1");
+        auto* edit1 = Controle<QLineEdit>(aba, "Edit1");
         QTest::mouseClick(edit1, Qt::LeftButton);
         QTest::keyClicks(edit1, "16/03/24");
         {
             RoteiroModal roteiro;
             roteiro.Quando("FQuantMilSvDia", [](QWidget* w) { Clica(w, "Continuar"); })
                 .Quando("FRetiraAlguem", [](QWidget* w) { Clica(w, "RadioButton2"); });
-            QTest::mouseClick(C<QPushButton>(aba, "Button6"), Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(aba, "Button6"), Qt::LeftButton);
             QVERIFY(roteiro.Cumprido());
         }
         QVERIFY(s.ListBox5.isEmpty());
-        QVERIFY(C(aba, "BEscalar")->isVisible());
-        QTest::mouseClick(C<QPushButton>(aba, "BEscalar"), Qt::LeftButton);
+        QVERIFY(Controle(aba, "BEscalar")->isVisible());
+        QTest::mouseClick(Controle<QPushButton>(aba, "BEscalar"), Qt::LeftButton);
         QVERIFY(dialogos.ScriptCumprido());
 
         QCOMPARE(s.pasta.LeUltimaEscala(), D(16, 3, 2024));

@@ -4,6 +4,7 @@
 #include "data/Instalacao.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,6 +13,23 @@
 
 Data D(int dia, int mes, int ano) {
     return Data::DeQDate(QDate(ano, mes, dia));
+}
+
+QByteArray BytesDoArquivo(const QString& caminho) {
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void GravaBytes(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("não foi possível gravar %s", qPrintable(caminho));
+}
+
+QByteArray AmbienteTeste::Bytes(const QString& nome) const {
+    return BytesDoArquivo(sis->pasta.Caminho(nome));
 }
 
 AmbienteTeste::AmbienteTeste(Data hoje) : relogio(hoje) {

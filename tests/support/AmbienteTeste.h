@@ -11,6 +11,10 @@
 // A day written the usual way in tests: D(13, 5, 2009).
 Data D(int dia, int mes, int ano);
 
+// The bytes of a file, as stored (empty when it cannot be read).
+QByteArray BytesDoArquivo(const QString& caminho);
+void GravaBytes(const QString& caminho, const QByteArray& bytes);
+
 // A fresh installation in a temporary folder, with a fixed today and scripted
 // dialogs, and a small register builder that writes straight into the tables.
 class AmbienteTeste {
@@ -26,6 +30,8 @@ public:
     QString Pasta() const { return dir.path(); }
     // A new program run on the same folder (the old one closed first).
     void Reabre();
+    // The bytes of a file of the data folder.
+    QByteArray Bytes(const QString& nome) const;
     QString PastaBackup() const;
 
     void Servico(int cod, const QString& descr, int quant = 1, int folga = 2,

@@ -25,21 +25,32 @@ void PreparaEscala(AmbienteTeste& a, Data fim, bool faseVermelha) {
     t.FaseVermelha = false;
 }
 
-void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
+void PeriodoDeMarco(AmbienteTeste& a, const QList<Data>& feriados) {
     Sistema& s = *a.sis;
     s.pasta.GravaUltimaEscala(D(10, 3, 2024));
     s.pasta.GravaDataIniFim(D(10, 3, 2024), D(31, 3, 2024));
     QStringList vermelhos;
     for (Data d = D(9, 3, 2024); d <= D(31, 3, 2024); ++d)
-        if (d.DiaDaSemana() == 1 || d.DiaDaSemana() == 7)
+        if (d.DiaDaSemana() == 1 || d.DiaDaSemana() == 7 || feriados.contains(d))
             vermelhos << d.Texto();
     s.pasta.GravaLinhas("SemExped.Txt", vermelhos);
+}
+
+void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
+    PeriodoDeMarco(a);
     a.Servico(1, "Of Dia", 1, 1);
     a.Servico(2, "Guarda", quantGuarda, 1);
     for (int i = 1; i <= 6; ++i) {
         a.Militar(QString::number(i), QStringLiteral("M%1").arg(i), i);
         a.Membro(i <= 3 ? 1 : 2, QString::number(i));
     }
+}
+
+QString Escalado(const Sistema& s, Data dia, int sv) {
+    for (int i = 1; i <= MaxHist && !s.VetHist[i].Descr.isEmpty(); ++i)
+        if (s.VetHist[i].Dia == dia && s.VetHist[i].CodSv == sv)
+            return s.VetHist[i].Num;
+    return QStringLiteral("?");
 }
 
 QStringList Rodizio(AmbienteTeste& a, int sv) {

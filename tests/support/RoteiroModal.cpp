@@ -1,9 +1,7 @@
 #include "support/RoteiroModal.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QTest>
 
 RoteiroModal::RoteiroModal() {
     timer.setInterval(5);
@@ -32,13 +30,4 @@ void RoteiroModal::Verifica() {
     Inesperadas << w->objectName();
     if (auto* d = qobject_cast<QDialog*>(w))
         d->done(QDialog::Rejected);
-}
-
-void Clica(QWidget* janela, const QString& botao) {
-    for (QAbstractButton* b : janela->findChildren<QAbstractButton*>())
-        if (b->objectName() == botao || b->text() == botao) {
-            b->click();
-            return;
-        }
-    QTest::qFail(qPrintable("botão não encontrado: " + botao), __FILE__, __LINE__);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ApoioTelas.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -28,7 +30,3 @@ private:
     QTimer timer;
     QWidget* tratada = nullptr;
 };
-
-// Clicks the button (or radio button) of a window found by its objectName or
-// its text.
-void Clica(QWidget* janela, const QString& botao);

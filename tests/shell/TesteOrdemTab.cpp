@@ -1,0 +1,119 @@
+#include "calendar/TFSemExped.h"
+#include "engine/TFAbaEscalarAutomatico.h"
+#include "engine/TFAviso.h"
+#include "engine/TFEscVm.h"
+#include "engine/TFEscVmEsp.h"
+#include "engine/TFForaEscSgte.h"
+#include "engine/TFObrigaEscSgte.h"
+#include "engine/TFRetiraAlguem.h"
+#include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcInd.h"
+#include "reports/TFEscolherSv.h"
+#include "reports/TFQuantMilSvDia.h"
+#include "shell/Inicio.h"
+#include "shell/TFPrincipal.h"
+#include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/ApoioTelas.h"
+#include "support/Registro.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <map>
+#include <memory>
+
+namespace {
+
+template <typename Tela> std::unique_ptr<QWidget> Cria(Sistema& s) {
+    return std::make_unique<Tela>(s);
+}
+
+// The screens, each created over the small register.
+const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
+    {"FIncExcInd", Cria<TFIncExcInd>},
+    {"FIncExcAltSv", Cria<TFIncExcAltSv>},
+    {"FSemExped", Cria<TFSemExped>},
+    {"FQuantMilSvDia", Cria<TFQuantMilSvDia>},
+    {"FEscolherSv", Cria<TFEscolherSv>},
+    {"FEscVm", Cria<TFEscVm>},
+    {"FEscVmEsp", Cria<TFEscVmEsp>},
+    {"FRetiraAlguem", Cria<TFRetiraAlguem>},
+    {"FForaEscSgte", Cria<TFForaEscSgte>},
+    {"FObrigaEscSgte", Cria<TFObrigaEscSgte>},
+    {"FAviso", [](Sistema&) -> std::unique_ptr<QWidget> { return std::make_unique<TFAviso>(); }},
+};
+
+// A screen shown in the state where most of its controls are visible.
+std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
+    if (nome == "FQuantMilSvDia")
+        PreparaEscala(a, D(17, 3, 2024));
+    std::unique_ptr<QWidget> t = Telas.at(nome)(*a.sis);
+    t->show();
+    if (nome == "FIncExcInd") {
+        Controle<QLineEdit>(t.get(), "Edit1")->setText("77");
+        QEvent saida(QEvent::Leave); // the name and rank fields appear
+        QApplication::sendEvent(Controle(t.get(), "Edit1"), &saida);
+    }
+    if (nome == "FIncExcAltSv" || nome == "FSemExped")
+        Clica(t.get(), "RadioButton1"); // every field enabled; the entry grid shown
+    return t;
+}
+
+} // namespace
+
+// Tab visits the controls of every screen from top to bottom (left to right
+// within a line).
+class TesteOrdemTab : public QObject {
+    Q_OBJECT
+private slots:
+    void telas_data() {
+        QTest::addColumn<QString>("nome");
+        for (const auto& [nome, cria] : Telas)
+            QTest::newRow(qPrintable(nome)) << nome;
+    }
+    void telas() {
+        QFETCH(QString, nome);
+        AmbienteTeste a;
+        a.dialogos.AceitaAvisos = true;
+        RegistroPequeno(a);
+        const std::unique_ptr<QWidget> t = Tela(nome, a);
+        QVERIFY2(OrdemDoTab(t.get()).size() >= 1, qPrintable(nome));
+        QCOMPARE(FocoForaDeOrdem(t.get()), QString());
+    }
+
+    // The tabs of the main window, with the automatic tab showing all its
+    // buttons.
+    void abas_data() {
+        QTest::addColumn<QString>("aba");
+        for (const char* aba : {"TabSheet7", "TabSheet3", "TabSheet2", "TabSheet1"})
+            QTest::newRow(aba) << QString::fromLatin1(aba);
+    }
+    void abas() {
+        QFETCH(QString, aba);
+        AmbienteTeste a;
+        RegistroPequeno(a);
+        Inicio inicio(a.Pasta(), a.dir.filePath("Aliases.ini"));
+        inicio.Prepara(a.relogio.Hoje());
+        TFPrincipal p(*a.sis, inicio);
+        p.show();
+        p.Atualiza();
+        AbaAutomatica& estado = a.sis->Aba;
+        estado.BPreverVisivel = estado.BEscalarVisivel = estado.BDesfazerVisivel =
+            estado.BEscVmEspVisivel = true;
+        p.AbaEscalar()->Sincroniza();
+        p.Paginas()->setCurrentWidget(Controle(&p, aba));
+        const QStringList ordem = OrdemDoTab(&p);
+        QVERIFY(!ordem.isEmpty());
+        QCOMPARE(FocoForaDeOrdem(&p), QString());
+        if (aba == "TabSheet3")
+            QCOMPARE(ordem.mid(ordem.indexOf("Edit1"), 7),
+                     QStringList({"Edit1", "Button6", "BPrever", "BEscalar", "BDesfazer",
+                                  "BEscVmEsp", "ListBox2"}));
+    }
+};
+
+REGISTRA_TESTE(TesteOrdemTab)
+#include "TesteOrdemTab.moc"
