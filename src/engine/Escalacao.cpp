@@ -5,10 +5,7 @@
 #include "engine/Previsao.h"
 #include "model/Sistema.h"
 
-namespace {
-
-// Writes the last roster date together with the tables of trans: the file is
-// written before the commit and put back when the commit fails.
+// The file is written before the commit and put back when the commit fails.
 void ConfirmaComUltimaEscala(Sistema& s, DMGeral::Transacao& trans, Data nova) {
     const QStringList anterior = s.pasta.LeLinhas(QStringLiteral("Escala.Txt"));
     s.pasta.GravaUltimaEscala(nova);
@@ -19,6 +16,14 @@ void ConfirmaComUltimaEscala(Sistema& s, DMGeral::Transacao& trans, Data nova) {
         throw;
     }
 }
+
+void GravaEscalaEmMemoria(Sistema& s) {
+    GravaGrades(s, Banco::Principal);
+    GravaVetBas(s, Banco::Principal);
+    GravaVetHist(s, Banco::Principal);
+}
+
+namespace {
 
 void DesfazDias(Sistema& s, Data dia) {
     // The duty records come first: the grids to reload, and to save back, are
@@ -36,9 +41,7 @@ void DesfazDias(Sistema& s, Data dia) {
             continue;
         const QString diaTexto =
             escalando ? QString::fromLatin1(DataNuncaTexto) : (h.Dia - 300).Texto();
-        int p = 1;
-        for (QString num = PalavraAteEspaco(p, h.Num); !num.isEmpty();
-             p += num.size() + 1, num = PalavraAteEspaco(p, h.Num)) {
+        for (const QString& num : NumerosDaLista(h.Num)) {
             AtualizaContadores(s, h.PtVm, num, -1, diaTexto, h.CodSv);
             for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a) {
                 if (s.VetBas[a].Num != num)
@@ -72,12 +75,7 @@ void Escalar(Sistema& s) {
     s.Operacao = QStringLiteral("Escalar");
     {
         DMGeral::Transacao trans(s.dm, Banco::Principal);
-        for (int k = 1; k <= 30; ++k)
-            if (s.VetSv[k].Definido())
-                GravaGradeSv(s, s.Grades.GradeSv[k], QStringLiteral("Sv%1.DB").arg(k),
-                             Banco::Principal);
-        GravaVetBas(s, Banco::Principal);
-        GravaVetHist(s, Banco::Principal);
+        GravaEscalaEmMemoria(s);
         // The days computed beyond the end day go out again.
         DesfazDias(s, *fim + 1);
         ConfirmaComUltimaEscala(s, trans, *fim);
