@@ -6,11 +6,14 @@
 #include "calendar/TFSemExped.h"
 #include "engine/Contadores.h"
 #include "engine/Escalacao.h"
+#include "engine/JanelasEscalaQt.h"
 #include "engine/Prioridades.h"
 #include "engine/TFAbaEscalarAutomatico.h"
+#include "engine/TFAbaEscalarManual.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
 #include "model/Sistema.h"
+#include "reports/TFPesqSv.h"
 #include "shell/Inicio.h"
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
@@ -73,6 +76,10 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
              QStringLiteral("Image7"));
     abaEscalar = new TFAbaEscalarAutomatico(sis, ConteudoAba(QStringLiteral("TabSheet3")), this);
     connect(abaEscalar, &TFAbaEscalarAutomatico::UltimaEscalaMudou, this,
+            [this] { MostraUltimaEscala(sis.UltimaEscala); });
+    abaManual = new TFAbaEscalarManual(sis, ConteudoAba(QStringLiteral("TabSheet6")),
+                                       abaEscalar->Janelas());
+    connect(abaManual, &TFAbaEscalarManual::UltimaEscalaMudou, this,
             [this] { MostraUltimaEscala(sis.UltimaEscala); });
     connect(paginas, &QTabWidget::currentChanged, this, [this](int) {
         if (paginas->currentWidget() == paginas->findChild<QWidget*>("TabSheet3"))
@@ -138,6 +145,7 @@ void TFPrincipal::CriaTelas() {
     FSemExped = std::make_unique<TFSemExped>(sis);
     FIncExcInd = std::make_unique<TFIncExcInd>(sis);
     FIncExcAltSv = std::make_unique<TFIncExcAltSv>(sis);
+    FPesqSv = std::make_unique<TFPesqSv>(sis);
 
     abaManutencao->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
     abaManutencao->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
@@ -148,6 +156,7 @@ void TFPrincipal::CriaTelas() {
     abaManutencao->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
     abaManutencao->DefineAcao(20, [this] { EqualizaContadores(sis); });
     abaManutencao->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
+    abaConsultas->DefineAcao(1, [this] { AbreTela(FPesqSv.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

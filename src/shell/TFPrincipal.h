@@ -11,9 +11,11 @@ class QLabel;
 class QTabWidget;
 class TFAbaConsultas;
 class TFAbaEscalarAutomatico;
+class TFAbaEscalarManual;
 class TFAbaManutencao;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFPesqSv;
 class TFSemExped;
 struct Sistema;
 
@@ -40,6 +42,7 @@ public:
     // The menu tabs, where the screens they open are attached (DefineAcao).
     TFAbaManutencao* AbaManutencao() const { return abaManutencao; }
     TFAbaEscalarAutomatico* AbaEscalar() const { return abaEscalar; }
+    TFAbaEscalarManual* AbaEscalarManual() const { return abaManual; }
     TFAbaConsultas* AbaConsultas() const { return abaConsultas; }
 
     void AplicaCores() override;
@@ -65,6 +68,7 @@ private:
     QLabel* label24;
     QLabel* label25;
     TFAbaEscalarAutomatico* abaEscalar;
+    TFAbaEscalarManual* abaManual;
     TFAbaManutencao* abaManutencao;
     TFAbaConsultas* abaConsultas;
 
@@ -73,4 +77,5 @@ public:
     std::unique_ptr<TFSemExped> FSemExped;
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
+    std::unique_ptr<TFPesqSv> FPesqSv;
 };

@@ -25,7 +25,7 @@ void PreparaEscala(AmbienteTeste& a, Data fim, bool faseVermelha) {
     t.FaseVermelha = false;
 }
 
-void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
+void RegistroPequeno(AmbienteTeste& a, int quantGuarda, int folga) {
     Sistema& s = *a.sis;
     s.pasta.GravaUltimaEscala(D(10, 3, 2024));
     s.pasta.GravaDataIniFim(D(10, 3, 2024), D(31, 3, 2024));
@@ -34,8 +34,8 @@ void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
         if (d.DiaDaSemana() == 1 || d.DiaDaSemana() == 7)
             vermelhos << d.Texto();
     s.pasta.GravaLinhas("SemExped.Txt", vermelhos);
-    a.Servico(1, "Of Dia", 1, 1);
-    a.Servico(2, "Guarda", quantGuarda, 1);
+    a.Servico(1, "Of Dia", 1, folga);
+    a.Servico(2, "Guarda", quantGuarda, folga);
     for (int i = 1; i <= 6; ++i) {
         a.Militar(QString::number(i), QStringLiteral("M%1").arg(i), i);
         a.Membro(i <= 3 ? 1 : 2, QString::number(i));

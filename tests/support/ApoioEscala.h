@@ -10,8 +10,8 @@ void PreparaEscala(AmbienteTeste& a, Data fim, bool faseVermelha = false);
 
 // A small register: the last roster date Sunday 10/03/24, the period to the end
 // of March with Saturdays and Sundays red; duty 1 "Of Dia" (persons 1-3) and
-// duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest 1.
-void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1);
+// duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest folga.
+void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1, int folga = 1);
 
 // The rows of rotation table SvN, each "Num Pt Vm USvPt USvVm", sorted.
 QStringList Rodizio(AmbienteTeste& a, int sv);

@@ -32,3 +32,6 @@ private:
 // Clicks the button (or radio button) of a window found by its objectName or
 // its text.
 void Clica(QWidget* janela, const QString& botao);
+// A mouse click on the indicator of a radio button or check box (its centre
+// may lie beyond its text).
+void ClicaIndicador(QWidget* botao);
