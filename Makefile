@@ -1,6 +1,6 @@
 # Two commands for a fresh Debian machine: `make run` and `make test`.
 PACOTES := cmake ninja-build g++ make qt6-base-dev libqt6sql6-sqlite \
-           qt6-translations-l10n fonts-dejavu-core
+           qt6-translations-l10n fonts-dejavu-core poppler-utils
 BUILD   := build
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # A compiler cache, when the machine has one, for faster rebuilds.

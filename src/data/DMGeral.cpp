@@ -525,6 +525,14 @@ QList<LinhaHist> DMGeral::ConsultaHist(const FiltroHist& f) {
         condicoes << QStringLiteral("CodSv = ?");
         valores << f.CodSv;
     }
+    if (!f.Servicos.isEmpty()) {
+        QStringList marcas;
+        for (int sv : f.Servicos) {
+            marcas << QStringLiteral("?");
+            valores << sv;
+        }
+        condicoes << QStringLiteral("CodSv IN (%1)").arg(marcas.join(QLatin1Char(',')));
+    }
     if (!f.PtVm.isEmpty()) {
         condicoes << QStringLiteral("PtVm = ?");
         valores << f.PtVm;

@@ -29,6 +29,7 @@ struct FiltroHist {
     std::optional<Data> Desde; // Dia >= Desde
     std::optional<Data> Ate;   // Dia <= Ate
     int CodSv = 0;             // 0 = every duty
+    QList<int> Servicos;       // empty = every duty; else CodSv among them
     QString PtVm;              // empty = both kinds
     QString Num;               // empty = every person; else the person match
 };

@@ -72,13 +72,6 @@ int PrimeiroRegistro(const Sistema& s, const QString& num) {
     return 0;
 }
 
-// The day replaces the oldest of the ten dates (or an empty one).
-void RegistraDia(Sistema& s, int pessoa, Data dia) {
-    OrdenaUSv(s, pessoa);
-    s.VetBas[pessoa].USv[1] = dia;
-    OrdenaUSv(s, pessoa);
-}
-
 } // namespace
 
 QString ProximoDaVez(Sistema& s, int sv, GradeTexto& grade, Data dia, const IndicePessoal* indice) {

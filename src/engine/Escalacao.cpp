@@ -5,13 +5,20 @@
 #include "engine/Previsao.h"
 #include "model/Sistema.h"
 
-namespace {
-
-// Commits the tables of trans and the last roster date together.
+// The new last roster date goes with the tables of trans: both are written, or
+// neither.
 void ConfirmaComUltimaEscala(DMGeral::Transacao& trans, Data nova) {
     trans.GravaArquivo(QStringLiteral("Escala.Txt"), {nova.Texto()});
     trans.Confirma();
 }
+
+void GravaEscalaEmMemoria(Sistema& s) {
+    GravaGrades(s, Banco::Principal);
+    GravaVetBas(s, Banco::Principal);
+    GravaVetHist(s, Banco::Principal);
+}
+
+namespace {
 
 void DesfazDias(Sistema& s, Data dia) {
     // The duty records come first: the grids to reload, and to save back, are
@@ -29,9 +36,7 @@ void DesfazDias(Sistema& s, Data dia) {
             continue;
         const QString diaTexto =
             escalando ? QString::fromLatin1(DataNuncaTexto) : (h.Dia - 300).Texto();
-        int p = 1;
-        for (QString num = PalavraAteEspaco(p, h.Num); !num.isEmpty();
-             p += num.size() + 1, num = PalavraAteEspaco(p, h.Num)) {
+        for (const QString& num : NumerosDaLista(h.Num)) {
             AtualizaContadores(s, h.PtVm, num, -1, diaTexto, h.CodSv);
             for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a) {
                 if (s.VetBas[a].Num != num)
@@ -65,12 +70,7 @@ void Escalar(Sistema& s) {
     s.Operacao = QStringLiteral("Escalar");
     {
         DMGeral::Transacao trans(s.dm, Banco::Principal);
-        for (int k = 1; k <= 30; ++k)
-            if (s.VetSv[k].Definido())
-                GravaGradeSv(s, s.Grades.GradeSv[k], QStringLiteral("Sv%1.DB").arg(k),
-                             Banco::Principal);
-        GravaVetBas(s, Banco::Principal);
-        GravaVetHist(s, Banco::Principal);
+        GravaEscalaEmMemoria(s);
         // The days computed beyond the end day go out again.
         DesfazDias(s, *fim + 1);
         ConfirmaComUltimaEscala(trans, *fim);

@@ -1,8 +1,16 @@
 #pragma once
 
 #include "base/Data.h"
+#include "data/DMGeral.h"
 
 struct Sistema;
+
+// Writes the roster held in memory, inside the caller's transaction: every
+// defined duty's rotation, the personnel records and the history.
+void GravaEscalaEmMemoria(Sistema& s);
+// Commits trans together with the new last roster date in Escala.Txt: both
+// are written, or neither.
+void ConfirmaComUltimaEscala(DMGeral::Transacao& trans, Data nova);
 
 // "Escalar": writes the forecast held in memory (rotations, personnel,
 // history), makes the end day the last roster date and removes again the days

@@ -138,15 +138,7 @@ void PreparaPrevisao(Sistema& s, Data fim) {
             if (sv.Definido() && sv.Sel == QLatin1String("S") && sv.Ini <= d && d <= sv.Fim)
                 ++necessarias;
         }
-    const int livres = MaxHist - (PrimeiraHistLivre(s) - 1);
-    if (necessarias > livres)
-        throw Recusa(QStringLiteral("O Arquivo Histórico não comporta esta escalação: ela precisa "
-                                    "de %1 registros e só há lugar para %2 (o limite é de %3).\n"
-                                    "Apague os registros antigos com o item 7 da guia "
-                                    "/Manutenção/ e verifique de novo.")
-                         .arg(necessarias)
-                         .arg(livres)
-                         .arg(MaxHist));
+    ConfereLugarNoHistorico(s, necessarias);
     OrdenaPorPrioridade(s);
     s.DiasPeriodo.fill(Data());
     for (int i = 1; i <= DiasMatQuant + 1 && L + (i - 1) <= fim; ++i)
@@ -157,21 +149,6 @@ void PreparaPrevisao(Sistema& s, Data fim) {
 }
 
 namespace {
-
-int QuantidadeDoDia(Sistema& s, const TipoVetSv& sv, const QString& diaTexto) {
-    const int coluna = ColunaDoDia(s, diaTexto);
-    const int linha = LinhaDoServico(s, sv.Descr);
-    if (coluna == 0 || linha == 0)
-        return sv.Quant; // a duty or day the table does not show
-    const QString& celula = s.Quantidades.SGQuantMilSvDia.Cel(coluna, linha);
-    bool ok = false;
-    const int n = celula.trimmed().toInt(&ok);
-    if (!ok)
-        throw Falha(QStringLiteral("A quantidade do serviço %1 no dia %2 não é um número "
-                                   "inteiro: \"%3\".")
-                        .arg(sv.Descr, diaTexto, celula));
-    return n;
-}
 
 QString Forcado(Sistema& s, int sv, Data dia) {
     for (int i = 1; i <= MaxTemQueSer && !s.VetTemQueSer[i].Num.isEmpty(); ++i) {
@@ -195,6 +172,21 @@ private:
 };
 
 } // namespace
+
+int QuantidadeDoDia(Sistema& s, const TipoVetSv& sv, const QString& diaTexto) {
+    const int coluna = ColunaDoDia(s, diaTexto);
+    const int linha = LinhaDoServico(s, sv.Descr);
+    if (coluna == 0 || linha == 0)
+        return sv.Quant; // a duty or day the table does not show
+    const QString& celula = s.Quantidades.SGQuantMilSvDia.Cel(coluna, linha);
+    bool ok = false;
+    const int n = celula.trimmed().toInt(&ok);
+    if (!ok)
+        throw Falha(QStringLiteral("A quantidade do serviço %1 no dia %2 não é um número "
+                                   "inteiro: \"%3\".")
+                        .arg(sv.Descr, diaTexto, celula));
+    return n;
+}
 
 void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const QString& tipo,
                      FasePrevisao fase) {
@@ -282,6 +274,8 @@ std::optional<Data> IniciaFase(Sistema& s) {
     s.ListBox2.clear();
     s.ListBox5.clear();
     s.ListBox6.clear();
+    s.Aba.InicioListagem = s.UltimaEscala + 1;
+    s.Aba.FimListagem = s.Aba.Edit1;
     CarregaVetHist(s, Banco::Principal);
     const auto fim = s.LeData(s.Aba.Edit1);
     if (!fim)

@@ -3,6 +3,7 @@
 #include "base/Data.h"
 #include "engine/Disponibilidade.h"
 #include "model/Grades.h"
+#include "model/Servicos.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,6 +47,10 @@ void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const 
                      FasePrevisao fase);
 // The day loop of a phase, from the day after the last roster date to ultimo.
 void PercorreDias(Sistema& s, ContextoPrevisao& c, Data ultimo, FasePrevisao fase);
+
+// The persons the duty needs on the day, from the daily quantity table (its
+// Quant when the table does not show the duty or the day).
+int QuantidadeDoDia(Sistema& s, const TipoVetSv& sv, const QString& diaTexto);
 
 // Steps shared by both phases before their day loop: reloads, priority order,
 // DiasPeriodo, red days; refuses a period whose history would not fit.

@@ -9,6 +9,8 @@
 #include "engine/TFAvisoVerificar.h"
 #include "engine/TFEscVmEsp.h"
 #include "model/Sistema.h"
+#include "reports/Impressao.h"
+#include "reports/TFImpressao.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -135,10 +137,16 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area) : QWid
     auto* imprimir = new QHBoxLayout(grupo);
     radioButton3 = Nomeado(new QRadioButton(QStringLiteral("Escala"), grupo), "RadioButton3");
     radioButton4 = Nomeado(new QRadioButton(QStringLiteral("Erros"), grupo), "RadioButton4");
-    auto* radioButton7 =
-        Nomeado(new QRadioButton(QStringLiteral("Alertas"), grupo), "RadioButton7");
-    for (QRadioButton* r : {radioButton3, radioButton4, radioButton7})
+    radioButton7 = Nomeado(new QRadioButton(QStringLiteral("Alertas"), grupo), "RadioButton7");
+    for (QRadioButton* r : {radioButton3, radioButton4, radioButton7}) {
         imprimir->addWidget(r);
+        // A choice acts when it becomes checked; clicking the checked one does nothing.
+        connect(r, &QRadioButton::toggled, this, [this, r](bool marcado) {
+            if (marcado && !sincronizando)
+                Imprime(r);
+        });
+    }
+    fImpressao = std::make_unique<TFImpressao>(sis);
     mensagens->addWidget(grupo);
     listas->addLayout(mensagens, 2);
     layout->addLayout(listas, 1);
@@ -187,12 +195,15 @@ void TFAbaEscalarAutomatico::Sincroniza() {
     bEscVmEsp->setVisible(a.BEscVmEspVisivel);
     listBox5->setVisible(a.ErrosVisiveis);
     listBox6->setVisible(!a.ErrosVisiveis);
-    radioButton3->setAutoExclusive(false);
-    radioButton4->setAutoExclusive(false);
-    radioButton3->setChecked(a.RadioButton3);
-    radioButton4->setChecked(a.RadioButton4);
-    radioButton3->setAutoExclusive(true);
-    radioButton4->setAutoExclusive(true);
+    sincronizando = true;
+    for (auto [botao, marcado] :
+         {std::pair{radioButton3, a.RadioButton3}, std::pair{radioButton4, a.RadioButton4},
+          std::pair{radioButton7, a.RadioButton7}}) {
+        botao->setAutoExclusive(false);
+        botao->setChecked(marcado);
+        botao->setAutoExclusive(true);
+    }
+    sincronizando = false;
     MostraLinhas(listBox2, sis.ListBox2);
     MostraLinhas(listBox5, sis.ListBox5);
     MostraLinhas(listBox6, sis.ListBox6);
@@ -258,4 +269,27 @@ void TFAbaEscalarAutomatico::EscolheVermelhas() {
     // The end day is typed next: the focus goes back to the field, without
     // the reset a click in it would make.
     edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TFAbaEscalarAutomatico::Imprime(QRadioButton* escolha) {
+    AbaAutomatica& a = sis.Aba;
+    a.RadioButton3 = escolha == radioButton3;
+    a.RadioButton4 = escolha == radioButton4;
+    a.RadioButton7 = escolha == radioButton7;
+    if (escolha == radioButton3) {
+        Sincroniza();
+        fImpressao->Abre();
+        a.RadioButton3 = false;
+    } else {
+        const bool erros = escolha == radioButton4;
+        const bool impresso = Tenta(sis.dialogos, [&] {
+            ImprimeLista(sis.impressora,
+                         erros ? QStringLiteral("Erros") : QStringLiteral("Alertas"),
+                         erros ? sis.ListBox5 : sis.ListBox6);
+        });
+        // A print that failed can be asked again.
+        if (!impresso)
+            (erros ? a.RadioButton4 : a.RadioButton7) = false;
+    }
+    Sincroniza();
 }

@@ -9,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class TFImpressao;
 struct Sistema;
 
 // The "Escalar Automático" tab: the end day, "Verificar", "Prever",
@@ -46,6 +47,9 @@ private:
     void Escala();
     void Descarta();
     void EscolheVermelhas();
+    // One of the print choices became checked: "Escala" (through the print
+    // form), "Erros" or "Alertas".
+    void Imprime(QRadioButton* escolha);
     // Runs an operation of the workflow: a failure is shown, then the tab.
     template <typename Operacao> void Executa(Operacao&& operacao);
 
@@ -63,5 +67,8 @@ private:
     QListWidget* listBox6;
     QRadioButton* radioButton3;
     QRadioButton* radioButton4;
+    QRadioButton* radioButton7;
     QLabel* pAvisoAguarde;
+    std::unique_ptr<TFImpressao> fImpressao;
+    bool sincronizando = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Data.h"
+
 #include <QString>
 
 // The state of the "Escalar Automático" tab that the roster operations set and
@@ -16,5 +18,11 @@ struct AbaAutomatica {
     bool ErrosVisiveis = true;     // ListBox5 shown (else ListBox6)
     bool RadioButton3 = false;     // print "Escala"
     bool RadioButton4 = false;     // print "Erros"
+    bool RadioButton7 = false;     // print "Alertas"
     bool QAvisoAuxVisivel = false; // the notice shows only its short reminder
+    // The period of the forecast in the listing, as it started: the day after
+    // the last roster date and the end day as typed. The listing is printed
+    // with it, also after the commit has moved the last roster date.
+    Data InicioListagem;
+    QString FimListagem;
 };

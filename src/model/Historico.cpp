@@ -54,6 +54,27 @@ int PrimeiraHistLivre(const Sistema& s) {
     return a;
 }
 
+void ConfereLugarNoHistorico(const Sistema& s, int necessarias) {
+    const int livres = MaxHist - (PrimeiraHistLivre(s) - 1);
+    if (necessarias > livres)
+        throw Recusa(QStringLiteral("O Arquivo Histórico não comporta esta escalação: ela precisa "
+                                    "de %1 registros e só há lugar para %2 (o limite é de %3).\n"
+                                    "Apague os registros antigos com o item 7 da guia "
+                                    "/Manutenção/ e verifique de novo.")
+                         .arg(necessarias)
+                         .arg(livres)
+                         .arg(MaxHist));
+}
+
+QStringList NumerosDaLista(const QString& lista) {
+    QStringList numeros;
+    int p = 1;
+    for (QString num = PalavraAteEspaco(p, lista); !num.isEmpty();
+         p += num.size() + 1, num = PalavraAteEspaco(p, lista))
+        numeros << num;
+    return numeros;
+}
+
 void LimpaVetSgte(Sistema& s) {
     std::fill(s.VetSgte.begin(), s.VetSgte.end(), TipoVetSgte());
 }

@@ -47,6 +47,12 @@ void CarregaVetHist(Sistema& s, Banco banco);
 void GravaVetHist(Sistema& s, Banco banco);
 // The first position whose Descr is empty (MaxHist + 1 when full).
 int PrimeiraHistLivre(const Sistema& s);
+// Refuses a roster whose necessarias new entries would not fit in VetHist,
+// before anything is computed or written: old entries must be purged (item 7).
+void ConfereLugarNoHistorico(const Sistema& s, int necessarias);
+// The numbers of a blank-separated list, from its first character up to the
+// first empty piece (so a double blank ends the list).
+QStringList NumerosDaLista(const QString& lista);
 
 void LimpaVetSgte(Sistema& s);
 void LimpaVetFora(Sistema& s);

@@ -84,6 +84,12 @@ void OrdenaUSv(Sistema& s, int a) {
                 std::swap(usv[i], usv[j]);
 }
 
+void RegistraDia(Sistema& s, int a, Data dia) {
+    OrdenaUSv(s, a);
+    s.VetBas[a].USv[1] = dia;
+    OrdenaUSv(s, a);
+}
+
 void LimpaVetBas(Sistema& s) {
     for (int a = 1; a <= 1000; ++a)
         s.VetBas[a] = RegistroVazio();

@@ -30,6 +30,9 @@ void GravaVetBas(Sistema& s, Banco banco);
 void LeUSv(Sistema& s, int a, const QString& texto);
 // Sorts the ten USv entries of record a ascending (zeros first).
 void OrdenaUSv(Sistema& s, int a);
+// Records a duty on dia among the last-duty dates of record a: it replaces
+// the oldest of the ten (or an empty one), and the list stays ascending.
+void RegistraDia(Sistema& s, int a, Data dia);
 void LimpaVetBas(Sistema& s);
 // The last position (1..1000) whose Num equals num; 0 when none.
 int IndiceMil(const Sistema& s, const QString& num);

@@ -6,6 +6,7 @@
 #include "data/DMGeral.h"
 #include "data/PastaDados.h"
 #include "model/AbaAutomatica.h"
+#include "model/AbaManual.h"
 #include "model/Grades.h"
 #include "model/Historico.h"
 #include "model/Irmaos.h"
@@ -102,6 +103,8 @@ struct Sistema {
     QStringList Memo2EscVm;
     // The state of the "Escalar Automático" tab.
     AbaAutomatica Aba;
+    // The state of the "Escalar Manual" tab.
+    AbaManual Manual;
     // The cover values of Niveis.Txt, as last read or written.
     Niveis NiveisCapa;
     // The last roster date as the main window shows it (LUltimaEscala, Label53).

@@ -1,6 +1,7 @@
 #include "shell/ComandoEscala.h"
 
 #include "base/Falha.h"
+#include "engine/EscalaManual.h"
 #include "engine/Escalacao.h"
 #include "engine/FluxoEscala.h"
 #include "engine/Instrucoes.h"
@@ -11,6 +12,7 @@
 #include "shell/Inicio.h"
 
 #include <QCommandLineParser>
+#include <functional>
 
 namespace {
 
@@ -39,15 +41,14 @@ struct Listas {
     QStringList escala, erros, alertas;
 };
 
-void Imprime(QTextStream& saida, const Listas& l, const QStringList& mensagens) {
-    const auto secao = [&](const char* titulo, const QStringList& linhas) {
-        saida << titulo << '\n';
-        for (const QString& linha : linhas)
-            saida << linha << '\n';
-    };
-    secao("[Escala]", l.escala);
-    secao("[Erros]", l.erros);
-    secao("[Alertas]", l.alertas);
+void ImprimeSecao(QTextStream& saida, const char* titulo, const QStringList& linhas) {
+    saida << titulo << '\n';
+    for (const QString& linha : linhas)
+        saida << linha << '\n';
+}
+
+// Every message on one line, its line breaks written "\n".
+QStringList UmaLinhaCada(const QStringList& mensagens) {
     QStringList uma;
     for (QString m : mensagens) {
         m.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
@@ -55,12 +56,98 @@ void Imprime(QTextStream& saida, const Listas& l, const QStringList& mensagens) 
         m.replace(QLatin1Char('\n'), QLatin1String("\\n"));
         uma << m;
     }
-    secao("[Mensagens]", uma);
+    return uma;
+}
+
+void Imprime(QTextStream& saida, const Listas& l, const QStringList& mensagens) {
+    ImprimeSecao(saida, "[Escala]", l.escala);
+    ImprimeSecao(saida, "[Erros]", l.erros);
+    ImprimeSecao(saida, "[Alertas]", l.alertas);
+    ImprimeSecao(saida, "[Mensagens]", UmaLinhaCada(mensagens));
     saida.flush();
 }
 
 Listas Atuais(const Sistema& s) {
     return {s.ListBox2, s.ListBox5, s.ListBox6};
+}
+
+// --celula COD:dd/mm/aa:"N N": the persons typed into the cell of duty COD on
+// that day.
+void DigitaCelula(Sistema& s, const QString& celula) {
+    const int fimCodigo = celula.indexOf(QLatin1Char(':'));
+    const int fimDia = fimCodigo < 0 ? -1 : celula.indexOf(QLatin1Char(':'), fimCodigo + 1);
+    bool ok = false;
+    const int cod = fimCodigo < 0 ? 0 : celula.left(fimCodigo).toInt(&ok);
+    const auto dia =
+        fimDia < 0 ? std::nullopt : s.LeData(celula.mid(fimCodigo + 1, fimDia - fimCodigo - 1));
+    if (!ok || !dia)
+        throw Recusa(
+            QStringLiteral("Célula inválida em --celula: \"%1\" (serviço:dd/mm/aa:números).")
+                .arg(celula));
+    const AbaManual& m = s.Manual;
+    int linha = 0, coluna = 0;
+    for (int r = 1; r < m.LinhasGrade && linha == 0; ++r)
+        if (m.SGGradeSv.Cel(10, r) == QString::number(cod))
+            linha = r;
+    for (int c = 1; c <= 6 && coluna == 0; ++c)
+        if (m.SGGradeSv.Cel(c, 0) == dia->Texto())
+            coluna = c;
+    if (linha == 0 || coluna == 0)
+        throw Recusa(
+            QStringLiteral("A grade não tem o serviço %1 no dia %2.").arg(cod).arg(dia->Texto()));
+    DefineCelula(s, coluna, linha, celula.mid(fimDia + 1));
+}
+
+// Row 0 and each duty row, over the columns that hold a day.
+QStringList LinhasDaGrade(const AbaManual& m) {
+    int dias = 0;
+    while (dias < 6 && !m.SGGradeSv.Cel(dias + 1, 0).isEmpty())
+        ++dias;
+    QStringList linhas;
+    for (int r = 0; r < m.LinhasGrade && m.GradeVisivel; ++r) {
+        QStringList celulas;
+        for (int c = 0; c <= dias; ++c)
+            celulas << m.SGGradeSv.Cel(c, r);
+        linhas << celulas.join(QStringLiteral(" | "));
+    }
+    return linhas;
+}
+
+// "manual": the "Escalar Manual" tab as the operator drives it, after the
+// program's start: a click in "Escalar até:", the day, "Preparar Grade" with
+// the default daily quantities, the cells typed, "Verificar" and, when asked,
+// "Escalar".
+int ComandoManual(Sistema& s, DialogosRegistrados& dialogos, QTextStream& saida,
+                  const std::function<void()>& partida, const QString& ate,
+                  const QStringList& celulas, bool escalar) {
+    int codigo = Feito;
+    QStringList grade;
+    try {
+        partida();
+        JanelasSemTela janelas(s);
+        ReiniciaManual(s);
+        s.Manual.Edit6 = ate;
+        PreparaGrade(s, janelas);
+        for (const QString& celula : celulas)
+            DigitaCelula(s, celula);
+        VerificaGrade(s);
+        grade = LinhasDaGrade(s.Manual);
+        if (escalar)
+            EscalaGrade(s);
+    } catch (const Recusa& r) {
+        dialogos.Aviso(r.Mensagem());
+        codigo = Recusado;
+    } catch (const Falha& f) {
+        dialogos.Aviso(f.Mensagem());
+        codigo = ErroDeDados;
+    }
+    if (grade.isEmpty())
+        grade = LinhasDaGrade(s.Manual);
+    ImprimeSecao(saida, "[Grade]", grade);
+    ImprimeSecao(saida, "[Verificacao]", s.Manual.ListBox4);
+    ImprimeSecao(saida, "[Mensagens]", UmaLinhaCada(dialogos.Textos));
+    saida.flush();
+    return codigo;
 }
 
 } // namespace
@@ -76,16 +163,20 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
     const QCommandLineOption aPartirDe(QStringLiteral("a-partir-de"), QString(),
                                        QStringLiteral("dd/mm/yy"));
     const QCommandLineOption sim(QStringLiteral("sim"));
-    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim});
+    const QCommandLineOption celula(QStringLiteral("celula"), QString(),
+                                    QStringLiteral("serviço:dd/mm/aa:números"));
+    const QCommandLineOption escalarManual(QStringLiteral("escalar"));
+    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim, celula, escalarManual});
     p.addPositionalArgument(QStringLiteral("comando"),
-                            QStringLiteral("verificar, escalar ou desfazer"));
+                            QStringLiteral("verificar, escalar, desfazer ou manual"));
 
     const auto uso = [&](const QString& erro) {
         Imprime(saida, {},
                 {erro + QStringLiteral("\nUso: tarvolim-escala [--pasta-dados DIR] [--hoje "
                                        "dd/mm/aaaa] verificar|escalar --ate dd/mm/aa "
                                        "[--vermelha-nao 3,7] | desfazer --a-partir-de "
-                                       "dd/mm/aa [--sim]")});
+                                       "dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
+                                       "serviço:dd/mm/aa:\"N N\" ...] [--escalar]")});
         return int(Recusado);
     };
     if (!p.parse(QStringList{QStringLiteral("tarvolim-escala")} + argumentos))
@@ -93,11 +184,13 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
     const QString comando = p.positionalArguments().value(0);
     const bool prever =
         comando == QLatin1String("verificar") || comando == QLatin1String("escalar");
-    if (p.positionalArguments().size() != 1 || (!prever && comando != QLatin1String("desfazer")))
+    const bool manual = comando == QLatin1String("manual");
+    if (p.positionalArguments().size() != 1 ||
+        (!prever && !manual && comando != QLatin1String("desfazer")))
         return uso(QStringLiteral("Comando inválido."));
-    if (prever && !p.isSet(ate))
+    if ((prever || manual) && !p.isSet(ate))
         return uso(QStringLiteral("Falta o dia final (--ate)."));
-    if (!prever && !p.isSet(aPartirDe))
+    if (!prever && !manual && !p.isSet(aPartirDe))
         return uso(QStringLiteral("Falta o primeiro dia a eliminar (--a-partir-de)."));
 
     RelogioSistema relogioSistema;
@@ -132,15 +225,21 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
     }
     ImpressoraAusente impressora;
     Sistema s(inicio.PastaDados(), inicio.PastaBackupInicial(), relogio, dialogos, impressora);
-    Listas listas;
-    int codigo = Feito;
-    try {
+    const auto partida = [&] {
         try {
             inicio.PassosIniciais(s);
         } catch (const Falha& f) {
             dialogos.Aviso(f.Mensagem()); // as the window shows it, and goes on
         }
         AtualizaPrincipal(s, nullptr);
+    };
+    if (manual)
+        return ComandoManual(s, dialogos, saida, partida, p.value(ate), p.values(celula),
+                             p.isSet(escalarManual));
+    Listas listas;
+    int codigo = Feito;
+    try {
+        partida();
         if (prever) {
             JanelasSemTela janelas(s);
             janelas.aoDecidir = [&] {

@@ -7,12 +7,15 @@
 #include "engine/Contadores.h"
 #include "engine/Escalacao.h"
 #include "engine/FluxoEscala.h"
+#include "engine/JanelasEscalaQt.h"
 #include "engine/Prioridades.h"
 #include "engine/TFAbaEscalarAutomatico.h"
+#include "engine/TFAbaEscalarManual.h"
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
 #include "model/Sistema.h"
+#include "reports/TFPesqSv.h"
 #include "shell/Inicio.h"
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
@@ -78,6 +81,10 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
             [this] { MostraUltimaEscala(sis.UltimaEscala); });
     connect(this, &TFPrincipal::CoresAplicadas, abaEscalar, &TFAbaEscalarAutomatico::AplicaCores);
     connect(this, &TFPrincipal::UltimaEscalaMudou, abaEscalar, &TFAbaEscalarAutomatico::Sincroniza);
+    abaManual = new TFAbaEscalarManual(sis, ConteudoAba(QStringLiteral("TabSheet6")),
+                                       abaEscalar->Janelas());
+    connect(abaManual, &TFAbaEscalarManual::UltimaEscalaMudou, this,
+            [this] { MostraUltimaEscala(sis.UltimaEscala); });
     connect(paginas, &QTabWidget::currentChanged, this, [this](int) {
         if (paginas->currentWidget() == abaEscalar->parentWidget()->parentWidget())
             abaEscalar->Mostrada();
@@ -146,6 +153,7 @@ void TFPrincipal::CriaTelas() {
     FIncExcAltSv = std::make_unique<TFIncExcAltSv>(sis);
     connect(abaManutencao, &TFAbaManutencao::PeriodoRelido, FSemExped.get(),
             &TFSemExped::MostraPeriodo);
+    FPesqSv = std::make_unique<TFPesqSv>(sis);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.
@@ -175,6 +183,7 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(22, [this] { AvisoManual(sis); });
     m->DefineAcao(23, [m] { m->MostraPagina(1); });
     m->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
+    abaConsultas->DefineAcao(1, [this] { AbreTela(FPesqSv.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

@@ -13,9 +13,11 @@ class QLabel;
 class QTabWidget;
 class TFAbaConsultas;
 class TFAbaEscalarAutomatico;
+class TFAbaEscalarManual;
 class TFAbaManutencao;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFPesqSv;
 class TFSemExped;
 struct Sistema;
 
@@ -42,6 +44,7 @@ public:
     // The menu tabs, where the screens they open are attached (DefineAcao).
     TFAbaManutencao* AbaManutencao() const { return abaManutencao; }
     TFAbaEscalarAutomatico* AbaEscalar() const { return abaEscalar; }
+    TFAbaEscalarManual* AbaEscalarManual() const { return abaManual; }
     TFAbaConsultas* AbaConsultas() const { return abaConsultas; }
 
     void AplicaCores() override;
@@ -74,6 +77,7 @@ private:
     QLabel* label24;
     QLabel* label25;
     TFAbaEscalarAutomatico* abaEscalar;
+    TFAbaEscalarManual* abaManual;
     TFAbaManutencao* abaManutencao;
     TFAbaConsultas* abaConsultas;
 
@@ -82,4 +86,5 @@ public:
     std::unique_ptr<TFSemExped> FSemExped;
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
+    std::unique_ptr<TFPesqSv> FPesqSv;
 };

@@ -7,6 +7,7 @@
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioTelas.h"
 #include "support/DialogosFalso.h"
 #include "support/ImpressoraFalsa.h"
 #include "support/Registro.h"

@@ -36,10 +36,10 @@ void PeriodoDeMarco(AmbienteTeste& a, const QList<Data>& feriados) {
     s.pasta.GravaLinhas("SemExped.Txt", vermelhos);
 }
 
-void RegistroPequeno(AmbienteTeste& a, int quantGuarda) {
+void RegistroPequeno(AmbienteTeste& a, int quantGuarda, int folga) {
     PeriodoDeMarco(a);
-    a.Servico(1, "Of Dia", 1, 1);
-    a.Servico(2, "Guarda", quantGuarda, 1);
+    a.Servico(1, "Of Dia", 1, folga);
+    a.Servico(2, "Guarda", quantGuarda, folga);
     for (int i = 1; i <= 6; ++i) {
         a.Militar(QString::number(i), QStringLiteral("M%1").arg(i), i);
         a.Membro(i <= 3 ? 1 : 2, QString::number(i));

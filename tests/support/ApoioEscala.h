@@ -14,8 +14,8 @@ void PeriodoDeMarco(AmbienteTeste& a, const QList<Data>& feriados = {});
 
 // A small register: the last roster date Sunday 10/03/24, the period to the end
 // of March with Saturdays and Sundays red; duty 1 "Of Dia" (persons 1-3) and
-// duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest 1.
-void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1);
+// duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest folga.
+void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1, int folga = 1);
 
 // The numbers the forecast put on duty sv on that day (VetHist), "?" for none.
 QString Escalado(const Sistema& s, Data dia, int sv);

@@ -43,6 +43,10 @@ void Clica(QWidget* janela, const QString& botao) {
     QTest::qFail(qPrintable("botão não encontrado: " + botao), __FILE__, __LINE__);
 }
 
+void ClicaIndicador(QWidget* botao) {
+    QTest::mouseClick(botao, Qt::LeftButton, {}, QPoint(8, botao->height() / 2));
+}
+
 namespace {
 
 bool TomaFocoPorTab(const QWidget* w, const QWidget* janela) {

@@ -22,6 +22,9 @@ void ClicaCelula(QTableWidget* grade, int linha, int coluna);
 // Clicks the button (or radio button) of a window found by its objectName or
 // its text.
 void Clica(QWidget* janela, const QString& botao);
+// A mouse click on the indicator of a radio button or check box (its centre
+// may lie beyond its text).
+void ClicaIndicador(QWidget* botao);
 
 // The objectNames of the controls that Tab visits in the window, from the one
 // after inicio (or from the first) until the chain comes round: visible and
