@@ -64,6 +64,14 @@ void AcrescentaDatas(Sistema& s, const std::vector<Data>& novas, Data ultima) {
     CarregaSemExped(s);
 }
 
+// "dd/mm/yy  dd/mm/yy ..."
+QString TextoDatas(const std::vector<Data>& datas) {
+    QStringList textos;
+    for (const Data d : datas)
+        textos << d.Texto();
+    return textos.join(QStringLiteral("  "));
+}
+
 bool FimDeSemana(Data d) {
     const int dia = d.DiaDaSemana();
     return dia == 1 || dia == 7;
@@ -159,13 +167,10 @@ bool IncluiFeriadosNacionais(Sistema& s, const QString& textoUltima) {
         if (std::find(novas.begin(), novas.end(), d) == novas.end())
             facultativos.push_back(d);
     if (!facultativos.empty()) {
-        QStringList textos;
-        for (const Data d : facultativos)
-            textos << d.Texto();
         if (s.dialogos.Confirma(
                 QStringLiteral("    Incluir também os pontos facultativos do período (segunda e "
                                "terça-feira de Carnaval e Corpus Christi)?\n\n") +
-                textos.join(QStringLiteral("  ")) +
+                TextoDatas(facultativos) +
                 QStringLiteral(
                     "\n\n             Incluir = YES                   Não Incluir = NO")))
             novas.insert(novas.end(), facultativos.begin(), facultativos.end());
@@ -178,12 +183,9 @@ bool IncluiFeriadosNacionais(Sistema& s, const QString& textoUltima) {
     }
     std::sort(novas.begin(), novas.end());
     AcrescentaDatas(s, novas, ultima);
-    QStringList textos;
-    for (const Data d : novas)
-        textos << d.Texto();
     s.dialogos.Aviso(
-        QStringLiteral("    Incluídos na Escala Vermelha %1 feriados:\n").arg(novas.size()) +
-        textos.join(QStringLiteral("  ")));
+        QStringLiteral("    Feriados incluídos na Escala Vermelha (%1):\n").arg(novas.size()) +
+        TextoDatas(novas));
     return true;
 }
 

@@ -29,6 +29,7 @@ protected:
 private:
     void Ativa();
     void IncluirAutomatico();
+    void IncluirFeriados();
     void Incluir();
     void Excluir();
     void Sair();

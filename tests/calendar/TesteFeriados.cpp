@@ -105,7 +105,7 @@ private slots:
         if (pergunta)
             a.dialogos.EsperaConfirma(facultativos, QStringLiteral("pontos facultativos"));
         a.dialogos.EsperaAviso(
-            QStringLiteral("Incluídos na Escala Vermelha %1 feriados").arg(esperados.size() - 1));
+            QStringLiteral("Feriados incluídos na Escala Vermelha (%1)").arg(esperados.size() - 1));
         QVERIFY(IncluiFeriadosNacionais(*a.sis, ultima.Texto()));
         QVERIFY2(a.dialogos.ScriptCumprido(), qPrintable(a.dialogos.Textos.join(" | ")));
         QCOMPARE(a.sis->pasta.LeLinhas(semExped), Textos(esperados));
