@@ -76,20 +76,26 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
     const QCommandLineOption aPartirDe(QStringLiteral("a-partir-de"), QString(),
                                        QStringLiteral("dd/mm/yy"));
     const QCommandLineOption sim(QStringLiteral("sim"));
-    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim});
+    const QCommandLineOption ajuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim, ajuda});
     p.addPositionalArgument(QStringLiteral("comando"),
                             QStringLiteral("verificar, escalar ou desfazer"));
 
+    const QString linhaUso =
+        QStringLiteral("Uso: tarvolim-escala [--pasta-dados DIR] [--hoje dd/mm/aaaa] "
+                       "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] | desfazer "
+                       "--a-partir-de dd/mm/aa [--sim]");
     const auto uso = [&](const QString& erro) {
-        Imprime(saida, {},
-                {erro + QStringLiteral("\nUso: tarvolim-escala [--pasta-dados DIR] [--hoje "
-                                       "dd/mm/aaaa] verificar|escalar --ate dd/mm/aa "
-                                       "[--vermelha-nao 3,7] | desfazer --a-partir-de "
-                                       "dd/mm/aa [--sim]")});
+        Imprime(saida, {}, {erro + QLatin1Char('\n') + linhaUso});
         return int(Recusado);
     };
     if (!p.parse(QStringList{QStringLiteral("tarvolim-escala")} + argumentos))
         return uso(p.errorText());
+    if (p.isSet(ajuda)) {
+        saida << linhaUso << "\nVeja man tarvolim-escala.\n";
+        saida.flush();
+        return Feito;
+    }
     const QString comando = p.positionalArguments().value(0);
     const bool prever =
         comando == QLatin1String("verificar") || comando == QLatin1String("escalar");
