@@ -25,9 +25,9 @@ struct ServicoExemplo {
 
 // Priority follows the code: the officer of the day is staffed first.
 constexpr ServicoExemplo servicos[] = {
-    {1, "Of Dia", 1, 2, "PV"},    {2, "Adj Of Dia", 1, 2, "PV"}, {3, "Sgt Dia", 1, 2, "PV"},
-    {4, "Cb Gda", 2, 2, "PV"},    {5, "Sd Gda", 4, 2, "PV"},     {6, "Plantão", 1, 1, "Pt"},
-    {7, "Motorista", 1, 1, "Pt"}, {8, "Ronda", 2, 2, "Vm"},
+    {1, "Of Dia", 1, 2, "PV"},  {2, "Adjunto", 1, 2, "PV"}, {3, "Sgt Dia", 1, 2, "PV"},
+    {4, "Cb Gda", 2, 2, "PV"},  {5, "Sd Gda", 3, 2, "PV"},  {6, "Plantão", 1, 1, "Pt"},
+    {7, "Viatura", 1, 1, "Pt"}, {8, "Ronda", 2, 2, "Vm"},
 };
 
 // Ranks as the installed PstGrd.Txt spells them, with how many persons hold
@@ -41,9 +41,9 @@ struct GrupoExemplo {
 
 const std::vector<GrupoExemplo>& Grupos() {
     static const std::vector<GrupoExemplo> g{
-        {"Cap", 2, {1}},    {"1º Ten", 2, {1}},   {"2º Ten", 2, {1}}, {"ST", 2, {2}},
-        {"1º Sgt", 4, {2}}, {"2º Sgt", 4, {3}},   {"3º Sgt", 4, {3}}, {"Cb", 10, {4}},
-        {"Sd", 22, {5}},    {"Sd", 8, {6, 7, 8}},
+        {"Cap", 2, {1}},    {"1º Ten", 2, {1}},    {"2º Ten", 2, {1}}, {"ST", 2, {2}},
+        {"1º Sgt", 4, {2}}, {"2º Sgt", 4, {3}},    {"3º Sgt", 4, {3}}, {"Cb", 10, {4}},
+        {"Sd", 18, {5}},    {"Sd", 12, {6, 7, 8}},
     };
     return g;
 }

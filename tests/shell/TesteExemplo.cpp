@@ -13,10 +13,10 @@
 namespace {
 
 // Monday; Good Friday 03/04/26 falls in the first week.
-const Data hoje = D(30, 3, 2026);
+const Data segundaSanta = D(30, 3, 2026);
 
 // The environment's folder replaced by the example register.
-void CriaNoAmbiente(AmbienteTeste& a) {
+void CriaNoAmbiente(AmbienteTeste& a, Data hoje = segundaSanta) {
     a.sis.reset();
     QVERIFY(QDir(a.Pasta()).removeRecursively());
     Exemplo::CriaExemplo(a.Pasta(), hoje);
@@ -30,6 +30,7 @@ class TesteExemplo : public QObject {
     Q_OBJECT
 private slots:
     void cadastro() {
+        const Data hoje = segundaSanta;
         AmbienteTeste a(hoje);
         CriaNoAmbiente(a);
         QCOMPARE(a.Linhas("Sv").size(), 8);
@@ -60,9 +61,18 @@ private slots:
     }
 
     // A week rosters with no error line; each new duty moves its rotation.
+    void escala_uma_semana_data() {
+        QTest::addColumn<Data>("hoje");
+        QTest::newRow("semana santa") << segundaSanta;
+        QTest::newRow("carnaval") << D(13, 2, 2026);
+        QTest::newRow("natal") << D(21, 12, 2026);
+        QTest::newRow("antes do natal") << D(10, 12, 2026);
+        QTest::newRow("meio do ano") << D(10, 7, 2025);
+    }
     void escala_uma_semana() {
+        QFETCH(Data, hoje);
         AmbienteTeste a(hoje);
-        CriaNoAmbiente(a);
+        CriaNoAmbiente(a, hoje);
         Sistema& s = *a.sis;
         const Data fim = hoje + 6;
         PreparaEscala(a, fim);
