@@ -2,6 +2,7 @@
 
 #include "base/Falha.h"
 #include "calendar/Calendario.h"
+#include "calendar/Feriados.h"
 #include "model/Sistema.h"
 
 #include <algorithm>
@@ -47,6 +48,28 @@ void RecusaSeNaoCabe(qsizetype quantidade) {
                                    "incluído. Exclua datas da lista ou digite menos datas.")
                         .arg(VetorSemExped::Tamanho)
                         .arg(quantidade));
+}
+
+// Adds novas to SemExped.Txt without duplicates, dropping the dates earlier
+// than 30 days before ultima; refused before anything is written when the
+// list would not fit.
+void AcrescentaDatas(Sistema& s, const std::vector<Data>& novas, Data ultima) {
+    std::vector<Data> datas = LeDatasSemExped(s);
+    datas.insert(datas.end(), novas.begin(), novas.end());
+    std::sort(datas.begin(), datas.end());
+    datas.erase(std::unique(datas.begin(), datas.end()), datas.end());
+    std::erase_if(datas, [&](Data d) { return d < ultima - diasMantidos; });
+    RecusaSeNaoCabe(static_cast<qsizetype>(datas.size()));
+    GravaDatasSemExped(s, datas);
+    CarregaSemExped(s);
+}
+
+// "dd/mm/yy  dd/mm/yy ..."
+QString TextoDatas(const std::vector<Data>& datas) {
+    QStringList textos;
+    for (const Data d : datas)
+        textos << d.Texto();
+    return textos.join(QStringLiteral("  "));
 }
 
 bool FimDeSemana(Data d) {
@@ -123,15 +146,47 @@ bool IncluiManual(Sistema& s, EstadoSemExped& e, const QStringList& celulas,
                            "digitá-las na grade "));
         return false;
     }
-    std::vector<Data> datas = LeDatasSemExped(s);
-    datas.insert(datas.end(), novas.begin(), novas.end());
-    std::sort(datas.begin(), datas.end());
-    datas.erase(std::unique(datas.begin(), datas.end()), datas.end());
-    std::erase_if(datas, [&](Data d) { return d < ultima - diasMantidos; });
-    RecusaSeNaoCabe(static_cast<qsizetype>(datas.size()));
-    GravaDatasSemExped(s, datas);
-    CarregaSemExped(s);
+    AcrescentaDatas(s, novas, ultima);
     e.ExtensaoPendente = QStringLiteral("N");
+    return true;
+}
+
+bool IncluiFeriadosNacionais(Sistema& s, const QString& textoUltima) {
+    const Data ultima = DataDoCampo(s, textoUltima);
+    const Data fim =
+        s.pasta.ConverteData(s.pasta.LeLinhas(arquivoPeriodo).value(1), arquivoPeriodo);
+    const Data inicio = ultima + 1;
+    const std::vector<Data> atuais = LeDatasSemExped(s);
+    const auto ausentes = [&](std::vector<Data> dias) {
+        std::erase_if(dias,
+                      [&](Data d) { return std::binary_search(atuais.begin(), atuais.end(), d); });
+        return dias;
+    };
+    std::vector<Data> novas = ausentes(FeriadosNoPeriodo(inicio, fim, false));
+    std::vector<Data> facultativos;
+    for (const Data d : ausentes(FeriadosNoPeriodo(inicio, fim, true)))
+        if (std::find(novas.begin(), novas.end(), d) == novas.end())
+            facultativos.push_back(d);
+    if (!facultativos.empty()) {
+        if (s.dialogos.Confirma(
+                QStringLiteral("    Incluir também os pontos facultativos do período (segunda e "
+                               "terça-feira de Carnaval e Corpus Christi)?\n\n") +
+                TextoDatas(facultativos) +
+                QStringLiteral(
+                    "\n\n             Incluir = YES                   Não Incluir = NO")))
+            novas.insert(novas.end(), facultativos.begin(), facultativos.end());
+    }
+    if (novas.empty()) {
+        s.dialogos.Aviso(QStringLiteral("    Os feriados nacionais de %1 até %2 já estão na "
+                                        "lista de dias de Escala Vermelha. ")
+                             .arg(inicio.Texto(), fim.Texto()));
+        return false;
+    }
+    std::sort(novas.begin(), novas.end());
+    AcrescentaDatas(s, novas, ultima);
+    s.dialogos.Aviso(
+        QStringLiteral("    Feriados incluídos na Escala Vermelha (%1):\n").arg(novas.size()) +
+        TextoDatas(novas));
     return true;
 }
 

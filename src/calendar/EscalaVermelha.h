@@ -41,6 +41,15 @@ void IncluiAutomatico(Sistema& s, EstadoSemExped& e, const QString& textoIni,
 bool IncluiManual(Sistema& s, EstadoSemExped& e, const QStringList& celulas,
                   const QString& textoUltima);
 
+// "Incluir Feriados Nacionais": adds the national holidays from the day after
+// textoUltima to the end of the roster period (line 2 of DataIniFim.Txt) that
+// the list does not hold yet; when the period has optional days not yet
+// listed the operator is asked whether to add them too. Nothing to add is
+// announced and gives false; otherwise SemExped.Txt is rewritten as by the
+// manual inclusion, the dates added are announced and true is returned. The
+// pending-extension flag is left as it was: local holidays may still be due.
+bool IncluiFeriadosNacionais(Sistema& s, const QString& textoUltima);
+
 // "Excluir": removes the chosen dates. Nothing chosen is announced and gives
 // false. Otherwise SemExped.Txt keeps the other dates not earlier than 30 days
 // before textoUltima and true is returned.

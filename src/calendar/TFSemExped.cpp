@@ -71,6 +71,8 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     edit1 = new QLineEdit(this);
     edit1->setObjectName(QStringLiteral("Edit1"));
     auto* button1 = Botao(this, "Button1", QStringLiteral("Incluir Automático"));
+    auto* feriados =
+        Botao(this, "BFeriadosNacionais", QStringLiteral("Incluir Feriados Nacionais"));
     auto* memo1 =
         Memo(this, "Memo1",
              {QStringLiteral("  - Inclusão automá-"), QStringLiteral("tica de  Sábados  e"),
@@ -121,6 +123,7 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     esquerda->addWidget(label3, 1, 0);
     esquerda->addWidget(edit1, 1, 1);
     esquerda->addWidget(button1, 2, 0, 1, 2);
+    esquerda->addWidget(feriados, 2, 2);
     esquerda->addWidget(memo1, 3, 0, 1, 2);
     esquerda->setRowStretch(4, 1);
 
@@ -150,6 +153,7 @@ TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     tudo->addLayout(direita, 1);
 
     connect(button1, &QPushButton::clicked, this, &TFSemExped::IncluirAutomatico);
+    connect(feriados, &QPushButton::clicked, this, &TFSemExped::IncluirFeriados);
     connect(incluir, &QPushButton::clicked, this, &TFSemExped::Incluir);
     connect(excluir, &QPushButton::clicked, this, &TFSemExped::Excluir);
     connect(sair, &QPushButton::clicked, this, &TFSemExped::Sair);
@@ -191,6 +195,13 @@ void TFSemExped::IncluirAutomatico() {
         grade->hide();
         incluir->hide();
         excluir->hide();
+    });
+}
+
+void TFSemExped::IncluirFeriados() {
+    Tenta(sis.dialogos, [&] {
+        if (IncluiFeriadosNacionais(sis, edit2->text()) && lista->isVisible())
+            Lista();
     });
 }
 

@@ -32,6 +32,7 @@ protected:
 private:
     void Ativa();
     void IncluirAutomatico();
+    void IncluirFeriados();
     void Incluir();
     void Excluir();
     void Sair();

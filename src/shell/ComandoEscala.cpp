@@ -166,21 +166,27 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
     const QCommandLineOption celula(QStringLiteral("celula"), QString(),
                                     QStringLiteral("serviço:dd/mm/aa:números"));
     const QCommandLineOption escalarManual(QStringLiteral("escalar"));
-    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim, celula, escalarManual});
+    const QCommandLineOption ajuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim, celula, escalarManual, ajuda});
     p.addPositionalArgument(QStringLiteral("comando"),
                             QStringLiteral("verificar, escalar, desfazer ou manual"));
 
+    const QString linhaUso =
+        QStringLiteral("Uso: tarvolim-escala [--pasta-dados DIR] [--hoje dd/mm/aaaa] "
+                       "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] | desfazer "
+                       "--a-partir-de dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
+                       "serviço:dd/mm/aa:\"N N\" ...] [--escalar]");
     const auto uso = [&](const QString& erro) {
-        Imprime(saida, {},
-                {erro + QStringLiteral("\nUso: tarvolim-escala [--pasta-dados DIR] [--hoje "
-                                       "dd/mm/aaaa] verificar|escalar --ate dd/mm/aa "
-                                       "[--vermelha-nao 3,7] | desfazer --a-partir-de "
-                                       "dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
-                                       "serviço:dd/mm/aa:\"N N\" ...] [--escalar]")});
+        Imprime(saida, {}, {erro + QLatin1Char('\n') + linhaUso});
         return int(Recusado);
     };
     if (!p.parse(QStringList{QStringLiteral("tarvolim-escala")} + argumentos))
         return uso(p.errorText());
+    if (p.isSet(ajuda)) {
+        saida << linhaUso << "\nVeja man tarvolim-escala.\n";
+        saida.flush();
+        return Feito;
+    }
     const QString comando = p.positionalArguments().value(0);
     const bool prever =
         comando == QLatin1String("verificar") || comando == QLatin1String("escalar");

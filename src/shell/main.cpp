@@ -2,9 +2,11 @@
 #include "base/ImpressoraQt.h"
 #include "base/Relogio.h"
 #include "base/Tenta.h"
+#include "data/Instalacao.h"
 #include "model/Sistema.h"
 #include "shell/Cores.h"
 #include "shell/DialogosQt.h"
+#include "shell/Exemplo.h"
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
 
@@ -32,11 +34,24 @@ int main(int argc, char* argv[]) {
         QStringLiteral("pasta-dados"),
         QStringLiteral("Usa DIR como pasta de dados nesta execução."), QStringLiteral("DIR"));
     argumentos.addOption(pastaDados);
+    const QCommandLineOption exemplo(
+        QStringLiteral("exemplo"),
+        QStringLiteral("Cria em DIR, se ainda não existir, um cadastro de exemplo e o usa como "
+                       "pasta de dados nesta execução."),
+        QStringLiteral("DIR"));
+    argumentos.addOption(exemplo);
     argumentos.process(app);
 
     RelogioSistema relogio;
     DialogosQt dialogos;
-    Inicio inicio(argumentos.value(pastaDados), Inicio::ArquivoAliasesPadrao());
+    QString pasta = argumentos.value(pastaDados);
+    if (argumentos.isSet(exemplo)) {
+        pasta = QDir(argumentos.value(exemplo)).absolutePath();
+        if (Instalacao::PastaNova(pasta) &&
+            !Tenta(dialogos, [&] { Exemplo::CriaExemplo(pasta, relogio.Hoje()); }))
+            return 1;
+    }
+    Inicio inicio(pasta, Inicio::ArquivoAliasesPadrao());
     if (!Tenta(dialogos, [&] { inicio.Prepara(relogio.Hoje()); }))
         return 1;
 

@@ -275,6 +275,22 @@ private slots:
         QVERIFY(!t.t->isVisible());
         QVERIFY(t.a.dialogos.ScriptCumprido());
     }
+
+    // The national holidays of the period, beside the automatic inclusion; the
+    // list shown follows.
+    void feriados_nacionais() {
+        Tela t({"09/03/24"});
+        t.a.sis->pasta.GravaDataIniFim(D(7, 3, 2024), D(30, 4, 2024));
+        t.Clica("RadioButton3");
+        t.a.dialogos.EsperaAviso("Feriados incluídos na Escala Vermelha (2)");
+        t.Clica("BFeriadosNacionais");
+        QVERIFY2(t.a.dialogos.ScriptCumprido(), qPrintable(t.a.dialogos.Textos.join(" | ")));
+        const QStringList esperados{"09/03/24", "29/03/24", "21/04/24"};
+        QCOMPARE(t.Vermelhos(), esperados);
+        QCOMPARE(t.Listados(), esperados);
+        QCOMPARE(t.c<QPushButton>("BFeriadosNacionais")->text(),
+                 QStringLiteral("Incluir Feriados Nacionais"));
+    }
 };
 
 REGISTRA_TESTE(TesteTelaSemExped)

@@ -157,6 +157,14 @@ private slots:
         QVERIFY2(e.Secao("[Mensagens]").join('\n').contains(mensagem), qPrintable(e.saida));
     }
 
+    // --help prints the usage and succeeds.
+    void ajuda() {
+        Pasta p;
+        const Execucao e = Executa(p.caminho, {"--help"});
+        QCOMPARE(e.codigo, 0);
+        QVERIFY2(e.saida.startsWith("Uso: tarvolim-escala"), qPrintable(e.saida));
+    }
+
     void historico_no_periodo() {
         Pasta p;
         p.a.sis = std::make_unique<Sistema>(p.caminho, p.a.PastaBackup(), p.a.relogio, p.a.dialogos,
