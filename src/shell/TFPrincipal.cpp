@@ -85,6 +85,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
                                        abaEscalar->Janelas());
     connect(abaManual, &TFAbaEscalarManual::UltimaEscalaMudou, this,
             [this] { MostraUltimaEscala(sis.UltimaEscala); });
+    connect(this, &TFPrincipal::UltimaEscalaMudou, abaManual, &TFAbaEscalarManual::Sincroniza);
     connect(paginas, &QTabWidget::currentChanged, this, [this](int) {
         if (paginas->currentWidget() == abaEscalar->parentWidget()->parentWidget())
             abaEscalar->Mostrada();

@@ -462,7 +462,6 @@ private slots:
         Janela j(QStringLiteral("TabSheet1"));
         QCOMPARE(j.Controle<QLabel>(rotulo)->text(), texto);
         QList<int> executados;
-        j.Clica(rotulo); // nothing attached yet
         for (int n = 1; n <= 3; ++n)
             j.p->AbaConsultas()->DefineAcao(n, [&executados, n] { executados << n; });
         j.Clica(rotulo);
