@@ -182,19 +182,18 @@ int QuantidadeDoDia(Sistema& s, const TipoVetSv& sv, const QString& diaTexto) {
     bool ok = false;
     const int n = celula.trimmed().toInt(&ok);
     if (!ok)
-        throw Falha(QStringLiteral("A quantidade do serviço %1 no dia %2 não é um número "
-                                   "inteiro: \"%3\".")
-                        .arg(sv.Descr, diaTexto, celula));
+        throw Recusa(QStringLiteral("A quantidade do serviço %1 no dia %2 não é um número "
+                                    "inteiro: \"%3\".")
+                         .arg(sv.Descr, diaTexto, celula));
     return n;
 }
 
-void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const QString& tipo,
-                     FasePrevisao fase) {
+void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, QString& diaTexto,
+                     const QString& tipo, FasePrevisao fase) {
     const TipoVetSv sv = s.VetSv[slot];
     const bool completa = fase == FasePrevisao::Completa;
     GradeTexto& grade = s.Grades.GradeSv[sv.CodSv];
-    QString diaTexto = dia.Texto();
-    const int quantos = dia > c.E ? sv.Quant : QuantidadeDoDia(s, sv, diaTexto);
+    const int quantos = dia > c.E ? sv.Quant : QuantidadeDoDia(s, sv, dia.Texto());
     s.IntervaloFolga = sv.Folga + 1;
     OrdenaGrade(s, grade, tipo, c.mapa);
     s.CursorGrade = 1;
@@ -206,7 +205,7 @@ void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const 
         if (pessoa.isEmpty()) {
             s.ListBox5 << QStringLiteral(
                               "*** Erro*** - número insuficiente de militares. Escala: ") +
-                              sv.Descr + QStringLiteral(" Dia: ") + diaTexto;
+                              sv.Descr + QStringLiteral(" Dia: ") + dia.Texto();
             if (completa) {
                 s.SGEscVm.DefineCel(3, sv.CodSv, QStringLiteral("Erro"));
                 s.ErroNaPreta = true;
@@ -243,7 +242,9 @@ void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const 
 void PercorreDias(Sistema& s, ContextoPrevisao& c, Data ultimo, FasePrevisao fase) {
     SemExpedFixo fixo(s);
     for (Data dia = c.L + 1; dia <= ultimo; ++dia) {
-        const QString diaTexto = dia.Texto();
+        // The day's text for the counters; past the end day it becomes
+        // "13/05/09" at the first person chosen, for the rest of the day.
+        QString diaTexto = dia.Texto();
         const QString tipo = DiaVermelho(s, dia) ? QStringLiteral("Vm") : QStringLiteral("Pt");
         if (dia <= c.E)
             s.ListBox2 << QStringLiteral("     ")
@@ -252,7 +253,7 @@ void PercorreDias(Sistema& s, ContextoPrevisao& c, Data ultimo, FasePrevisao fas
         for (int k = 1; k <= 30; ++k) {
             const TipoVetSv& sv = s.VetSv[k];
             if (sv.Definido() && sv.Sel == QLatin1String("S") && sv.Ini <= dia && dia <= sv.Fim)
-                PreencheServico(s, c, k, dia, tipo, fase);
+                PreencheServico(s, c, k, dia, diaTexto, tipo, fase);
         }
     }
 }
@@ -279,7 +280,7 @@ std::optional<Data> IniciaFase(Sistema& s) {
     CarregaVetHist(s, Banco::Principal);
     const auto fim = s.LeData(s.Aba.Edit1);
     if (!fim)
-        throw Falha(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
+        throw Recusa(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
     if (const auto mensagem = ServicoJaEscalado(s, *fim)) {
         s.dialogos.Aviso(*mensagem);
         s.Aba.BPreverVisivel = false;

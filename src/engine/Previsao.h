@@ -43,8 +43,11 @@ enum class FasePrevisao { Vermelha, Completa };
 // Fills the duty of VetSv slot k for one day: forced entries first, then the
 // rotation through ProximoDaVez. The complete phase lists it and appends its
 // history entry; the red phase reserves the persons of red days instead.
-void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, const QString& tipo,
-                     FasePrevisao fase);
+// diaTexto is the day's text handed to AtualizaContadores, shared by the
+// duties of the day: on a day after the end day, up to the horizon, it becomes
+// "13/05/09" once a person is chosen. Error lines always name the day itself.
+void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, QString& diaTexto,
+                     const QString& tipo, FasePrevisao fase);
 // The day loop of a phase, from the day after the last roster date to ultimo.
 void PercorreDias(Sistema& s, ContextoPrevisao& c, Data ultimo, FasePrevisao fase);
 

@@ -164,6 +164,30 @@ private slots:
         QVERIFY(a.sis->DiasPeriodo[6].Zero());
     }
 
+    // Two duties on the days past the end day: the second duty of such a day
+    // records no last-duty date either, and its gaps name the real day.
+    void dois_servicos_alem_do_fim() {
+        AmbienteTeste a;
+        a.Servico(1, "Of Dia", 1, 0, "PV", D(1, 1, 2000), D(1, 1, 2050), 1);
+        a.Servico(2, "Adj", 2, 0, "PV", D(1, 1, 2000), D(1, 1, 2050), 2);
+        a.Militar("1", "UM", 1);
+        a.Militar("2", "DOIS", 2);
+        a.Membro(1, "1");
+        a.Membro(2, "2");
+        Prepara(a, segunda); // one day: two more to the horizon
+        PrevisaoPreta(*a.sis, segunda);
+        QCOMPARE(Escalado(*a.sis, segunda + 2, 2), QStringLiteral("2 "));
+        for (int sv : {1, 2}) {
+            const GradeTexto& g = a.sis->Grades.GradeSv[sv];
+            QCOMPARE(g.Cel(1, 1), QStringLiteral("3"));
+            QCOMPARE(g.Cel(3, 1), segunda.Texto());
+        }
+        const QString erro =
+            QStringLiteral("*** Erro*** - número insuficiente de militares. Escala: Adj Dia: ");
+        QCOMPARE(a.sis->ListBox5,
+                 QStringList({erro + "11/03/24", erro + "12/03/24", erro + "13/03/24"}));
+    }
+
     void forcado_primeiro_e_usado_ignorado() {
         AmbienteTeste a;
         a.Servico(1, "Of Dia", 1, 2);
