@@ -1,6 +1,7 @@
 #include "engine/FluxoEscala.h"
 
 #include "base/Falha.h"
+#include "engine/Escalacao.h"
 #include "engine/JanelasEscala.h"
 #include "engine/Previsao.h"
 #include "engine/PrevisaoVermelha.h"
@@ -57,33 +58,33 @@ void ReiniciaAposEscolhaVm(Sistema& s) {
     RedPhasePending(s);
 }
 
+// An end day on or before the last roster date would forecast nothing and
+// let the commit move the last roster date back.
+void ConfereDepoisDaUltima(Sistema& s, Data dia) {
+    if (dia > s.UltimaEscala)
+        return;
+    s.Aba.Edit1Habilitado = true;
+    throw Recusa(QStringLiteral("O dia final deve ser posterior à última escalação (") +
+                 s.UltimaEscala.Texto() + QLatin1Char(')'));
+}
+
 // Steps shared by the verification and the red-phase preparation: the end
-// day, the period, the duties taking part. False after a refusal (shown).
-bool ConfereDiaEPeriodo(Sistema& s, Data& fim) {
+// day, the period, the duties taking part. A check that fails is a Recusa.
+Data ConfereDiaEPeriodo(Sistema& s) {
     s.Aba.ErrosVisiveis = true;
     const auto dia = s.LeData(s.Aba.Edit1);
-    if (!dia) {
-        s.dialogos.Aviso(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
-        return false;
-    }
-    // An end day on or before the last roster date would forecast nothing and
-    // let the commit move the last roster date back.
-    if (*dia <= s.UltimaEscala) {
-        s.dialogos.Aviso(QStringLiteral("O dia final deve ser posterior à última escalação (") +
-                         s.UltimaEscala.Texto() + QLatin1Char(')'));
-        s.Aba.Edit1Habilitado = true;
-        return false;
-    }
+    if (!dia)
+        throw Recusa(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
+    ConfereDepoisDaUltima(s, *dia);
     s.Aba.Edit1Habilitado = false;
     const Data fimPeriodo = s.pasta.LeDataIniFim().second;
     if (fimPeriodo < *dia) {
-        s.dialogos.Aviso(
+        s.Aba.Edit1Habilitado = true;
+        throw Recusa(
             QStringLiteral("Antes de escalar, você deve alongar a data de preparação do Sistema\n\n"
                            "                         A data atual vai até o dia ") +
             fimPeriodo.Texto() +
             QStringLiteral("\n\n              Para ampliá-la, use o item 6. da aba /Manutenção/"));
-        s.Aba.Edit1Habilitado = true;
-        return false;
     }
     for (int k = 1; k <= 30; ++k) {
         const bool definido = s.VetSv[k].Definido();
@@ -93,8 +94,7 @@ bool ConfereDiaEPeriodo(Sistema& s, Data& fim) {
     }
     s.Quantidades.UltimaEscala = s.UltimaEscala;
     s.Quantidades.FimPeriodo = *dia;
-    fim = *dia;
-    return true;
+    return *dia;
 }
 
 void AjustaUmaVez(Sistema& s) {
@@ -146,12 +146,18 @@ void ReiniciaEscala(Sistema& s) {
     RedPhasePending(s);
 }
 
-bool PreverVermelha(Sistema& s, JanelasEscala& janelas) {
+namespace {
+
+// The first steps of "PreVm": the absent persons' counters, then the checks.
+Data ConfereParaVermelha(Sistema& s) {
     s.Operacao = QStringLiteral("Prever");
     AjustaUmaVez(s);
-    Data fim;
-    if (!ConfereDiaEPeriodo(s, fim))
-        return false;
+    return ConfereDiaEPeriodo(s);
+}
+
+// The rest of "PreVm": the table of the red phase, when it is built anew, and
+// the red phase itself.
+void FaseVermelha(Sistema& s, JanelasEscala& janelas) {
     if (s.Quantidades.TabelaConstruida == 1) {
         // The red phase's table keeps 0 for the black days while it is shown.
         s.Quantidades.FaseVermelha = true;
@@ -164,10 +170,20 @@ bool PreverVermelha(Sistema& s, JanelasEscala& janelas) {
     }
     PrevisaoVermelha(s, janelas);
     s.MontarVermelhaAntes = false;
-    return true;
+}
+
+} // namespace
+
+void PreverVermelha(Sistema& s, JanelasEscala& janelas) {
+    ConfereParaVermelha(s);
+    FaseVermelha(s, janelas);
 }
 
 ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
+    // This refusal stops the click before anything of it happens: the red
+    // phase stays pending and the message is shown once.
+    if (const auto dia = s.LeData(s.Aba.Edit1))
+        ConfereDepoisDaUltima(s, *dia);
     s.Aba.BEscVmEspVisivel = false;
     janelas.FechaLembrete();
     if (s.EscolhaVmRevista)
@@ -180,8 +196,18 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
                 janelas, QStringLiteral("Aguarde .... estou montando as escalas vermelhas ...."),
                 true);
             s.EscolhaVmRevista = false;
-            // A failure keeps the red phase pending for the next try.
-            PreverVermelha(s, janelas);
+            // "PreVm" as a click of its own: a check that fails shows its
+            // message and ends that click; the verification's own checks below
+            // meet it again. The red phase is then no longer pending.
+            bool conferido = true;
+            try {
+                ConfereParaVermelha(s);
+            } catch (const Recusa& r) {
+                s.dialogos.Aviso(r.Mensagem());
+                conferido = false;
+            }
+            if (conferido)
+                FaseVermelha(s, janelas);
             s.MontarVermelhaAntes = false;
         }
         if (s.EscolhaVmRevista) {
@@ -190,9 +216,7 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
         }
     }
     AjustaUmaVez(s);
-    Data fim;
-    if (!ConfereDiaEPeriodo(s, fim))
-        return ResultadoVerificacao::Recusada;
+    ConfereDiaEPeriodo(s);
     const PainelAguarde painel(
         janelas, QStringLiteral("Aguarde ... Estou montando as escalas pretas  "), false);
     janelas.EstadoMudou();
@@ -200,6 +224,22 @@ ResultadoVerificacao Verificar(Sistema& s, JanelasEscala& janelas) {
     janelas.MostraQuantidades(s.Quantidades.TabelaConstruida == 1);
     const bool prevista = Prever(s, janelas);
     return prevista ? ResultadoVerificacao::Prevista : ResultadoVerificacao::Recusada;
+}
+
+void EscalaOuDescarta(Sistema& s) {
+    const auto descarta = [&](const Falha& f) {
+        ReiniciaEscala(s);
+        return QStringLiteral("A escala não foi gravada; nada foi alterado.\n%1\n\n"
+                              "Clique em \"Escalar até:\" e verifique de novo.")
+            .arg(f.Mensagem());
+    };
+    try {
+        Escalar(s);
+    } catch (const Recusa& r) {
+        throw Recusa(descarta(r));
+    } catch (const Falha& f) {
+        throw Falha(descarta(f));
+    }
 }
 
 void DescartaEscala(Sistema& s, JanelasEscala& janelas) {

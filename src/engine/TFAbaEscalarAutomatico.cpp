@@ -243,18 +243,7 @@ void TFAbaEscalarAutomatico::Preve() {
 }
 
 void TFAbaEscalarAutomatico::Escala() {
-    Executa([this] {
-        try {
-            Escalar(sis);
-        } catch (const Falha& f) {
-            // Nothing was written: the forecast in memory is discarded and
-            // the operator verifies again.
-            ReiniciaEscala(sis);
-            throw Falha(QStringLiteral("A escala não foi gravada; nada foi alterado.\n%1\n\n"
-                                       "Clique em \"Escalar até:\" e verifique de novo.")
-                            .arg(f.Mensagem()));
-        }
-    });
+    Executa([this] { EscalaOuDescarta(sis); });
     emit UltimaEscalaMudou();
 }
 

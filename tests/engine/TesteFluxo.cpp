@@ -1,4 +1,6 @@
+#include "base/Tenta.h"
 #include "engine/FluxoEscala.h"
+#include "engine/Instrucoes.h"
 #include "engine/JanelasSemTela.h"
 #include "engine/Previsao.h"
 #include "engine/PrevisaoVermelha.h"
@@ -155,7 +157,8 @@ private slots:
     }
 
     // The period and day checks run in the red-phase preparation and again in
-    // the verification; the red phase is then no longer pending.
+    // the verification, whose refusal the edge shows; the red phase is then
+    // no longer pending.
     void mensagens_duas_vezes_data() {
         QTest::addColumn<QString>("dia");
         QTest::addColumn<QString>("mensagem");
@@ -164,9 +167,6 @@ private slots:
             << "Antes de escalar, você deve alongar a data de preparação do Sistema\n\n"
                "                         A data atual vai até o dia 31/03/24\n\n"
                "              Para ampliá-la, use o item 6. da aba /Manutenção/";
-        QTest::newRow("não depois da última")
-            << "09/03/24"
-            << "O dia final deve ser posterior à última escalação (10/03/24)";
         QTest::newRow("não é data") << "3/13/24"
                                     << "3/13/24 >>> Data inválida";
     }
@@ -177,12 +177,75 @@ private slots:
         Prepara(a);
         a.dialogos.EsperaAviso(mensagem).EsperaAviso(mensagem);
         JanelasSemTela janelas(*a.sis);
-        QCOMPARE(Verifica(a, janelas, dia), ResultadoVerificacao::Recusada);
+        QVERIFY(!Tenta(a.dialogos, [&] { Verifica(a, janelas, dia); }));
         QVERIFY(a.dialogos.ScriptCumprido());
         QCOMPARE(a.dialogos.Textos, QStringList({mensagem, mensagem}));
         QVERIFY(!a.sis->MontarVermelhaAntes);
         QVERIFY(a.sis->Aba.Edit1Habilitado);
         QVERIFY(a.sis->ListBox2.isEmpty());
+    }
+
+    // An end day not after the last roster date is refused once, before
+    // anything else of the click: the red phase stays pending, no counter is
+    // adjusted, and the next verification with a good day runs in full.
+    void dia_nao_posterior_recusado_uma_vez_data() {
+        QTest::addColumn<QString>("dia");
+        QTest::newRow("a última") << "10/03/24";
+        QTest::newRow("antes da última") << "09/03/24";
+    }
+    void dia_nao_posterior_recusado_uma_vez() {
+        QFETCH(QString, dia);
+        AmbienteTeste a;
+        Prepara(a);
+        const QString mensagem =
+            QStringLiteral("O dia final deve ser posterior à última escalação (10/03/24)");
+        a.dialogos.EsperaAviso(mensagem);
+        JanelasSemTela janelas(*a.sis);
+        QVERIFY(!Tenta(a.dialogos, [&] { Verifica(a, janelas, dia); }));
+        QCOMPARE(a.dialogos.Textos, QStringList({mensagem}));
+        const Sistema& s = *a.sis;
+        QVERIFY(s.MontarVermelhaAntes);
+        QVERIFY(!s.AfastadosAjustados);
+        QVERIFY(s.Aba.Edit1Habilitado);
+        QVERIFY(s.Aba.BEscVmEspVisivel);
+        QCOMPARE(janelas.quantidades, 0);
+        QVERIFY(s.ListBox2.isEmpty());
+        QCOMPARE(Verifica(a, janelas, "13/03/24"), ResultadoVerificacao::Prevista);
+        QCOMPARE(janelas.quantidades, 2); // the red phase's table, then the black one
+        QVERIFY(a.dialogos.ScriptCumprido());
+    }
+
+    // A commit the store refuses: nothing written, the forecast discarded,
+    // and the operator told to verify again.
+    void escalar_falho_descarta() {
+        AmbienteTeste a;
+        Prepara(a);
+        JanelasSemTela janelas(*a.sis);
+        janelas.aoDecidir = [&] { ProntoParaEscalar(*a.sis); };
+        QCOMPARE(Verifica(a, janelas, "13/03/24"), ResultadoVerificacao::Prevista);
+        Sistema& s = *a.sis;
+        QVERIFY(s.Aba.BEscalarVisivel);
+        s.dm.AoGravar = [](const char* passo) {
+            if (QLatin1String(passo) == QLatin1String("arquivos preparados"))
+                throw Falha(QStringLiteral("disco cheio"));
+        };
+        try {
+            EscalaOuDescarta(s);
+            QFAIL("a gravação falha");
+        } catch (const Recusa&) {
+            QFAIL("uma falha do armazenamento não é uma recusa");
+        } catch (const Falha& f) {
+            QVERIFY(f.Mensagem().startsWith("A escala não foi gravada; nada foi alterado.\n"
+                                            "disco cheio"));
+            QVERIFY(f.Mensagem().contains("verifique de novo"));
+        }
+        s.dm.AoGravar = nullptr;
+        QVERIFY(a.Coluna("Hist", "Dia").isEmpty());
+        QCOMPARE(s.pasta.LeUltimaEscala(), D(10, 3, 2024));
+        QVERIFY(s.ListBox2.isEmpty());
+        QVERIFY(!s.Aba.BEscalarVisivel);
+        QVERIFY(s.Aba.Button6Visivel);
+        QVERIFY(s.MontarVermelhaAntes);
     }
 
     // Forced entries can be used again at each verification; "Prever" alone
