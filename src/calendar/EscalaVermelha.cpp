@@ -19,7 +19,7 @@ constexpr int diasMantidos = 30;
 Data DataDoCampo(const Sistema& s, const QString& texto) {
     const auto d = s.LeData(texto);
     if (!d)
-        throw Falha(texto + QStringLiteral(" >>> Data inválida"));
+        throw Recusa(texto + QStringLiteral(" >>> Data inválida"));
     return *d;
 }
 
@@ -43,11 +43,11 @@ void GravaDatasSemExped(const Sistema& s, const std::vector<Data>& datas) {
 
 void RecusaSeNaoCabe(qsizetype quantidade) {
     if (quantidade > VetorSemExped::Tamanho)
-        throw Falha(QStringLiteral("A lista de dias de Escala Vermelha comporta no máximo %1 "
-                                   "datas; com as datas digitadas ela ficaria com %2.\nNada foi "
-                                   "incluído. Exclua datas da lista ou digite menos datas.")
-                        .arg(VetorSemExped::Tamanho)
-                        .arg(quantidade));
+        throw Recusa(QStringLiteral("A lista de dias de Escala Vermelha comporta no máximo %1 "
+                                    "datas; com as datas digitadas ela ficaria com %2.\nNada foi "
+                                    "incluído. Exclua datas da lista ou digite menos datas.")
+                         .arg(VetorSemExped::Tamanho)
+                         .arg(quantidade));
 }
 
 // Adds novas to SemExped.Txt without duplicates, dropping the dates earlier
@@ -110,7 +110,7 @@ void IncluiAutomatico(Sistema& s, EstadoSemExped& e, const QString& textoIni,
             novas.push_back(d);
     if (static_cast<qsizetype>(novas.size()) > livres) {
         const Data maximo = novas[static_cast<size_t>(qMax<qsizetype>(livres, 0))] - 1;
-        throw Falha(
+        throw Recusa(
             QStringLiteral("O período de %1 até %2 tem %3 sábados e domingos, mas a lista de dias "
                            "de Escala Vermelha, que comporta no máximo %4 datas, só tem lugar "
                            "para mais %5.\nNada foi gravado. Escolha um Dia Final até %6, ou "

@@ -65,7 +65,7 @@ void DesfazerAPartirDe(Sistema& s, Data dia) {
 void Escalar(Sistema& s) {
     const auto fim = s.LeData(s.Aba.Edit1);
     if (!fim)
-        throw Falha(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
+        throw Recusa(s.Aba.Edit1 + QStringLiteral(" >>> Data inválida"));
     s.Aba.Edit1Habilitado = true;
     s.Operacao = QStringLiteral("Escalar");
     {
@@ -96,10 +96,8 @@ bool DesfazerEscalacao(Sistema& s) {
     if (!resposta || resposta->isEmpty())
         return false;
     const auto dia = s.LeData(*resposta);
-    if (!dia) {
-        s.dialogos.Aviso(*resposta + QStringLiteral(" >>> Data inválida"));
-        return false;
-    }
+    if (!dia)
+        throw Recusa(*resposta + QStringLiteral(" >>> Data inválida"));
     if (s.pasta.LeUltimaEscala() - *dia > 10 &&
         !s.dialogos.Confirma(QStringLiteral(
             "       Você deseja retroceder a escala mais de 10 dias\r\rEmbora seja possível, isso "

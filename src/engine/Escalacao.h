@@ -22,5 +22,6 @@ void Escalar(Sistema& s);
 void DesfazerAPartirDe(Sistema& s, Data dia);
 // Maintenance item 8: the warning, the first day to remove, the question when
 // going back more than 10 days, then DesfazerAPartirDe. False when nothing was
-// undone (cancelled, not a date, or No to the question).
+// undone (cancelled, or No to the question); an answer that is not a date is
+// a Recusa.
 bool DesfazerEscalacao(Sistema& s);

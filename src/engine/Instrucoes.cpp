@@ -14,14 +14,14 @@ const QString naoGravado = QStringLiteral(" Nada foi gravado.");
 
 void RecusaNumeroVazio(const QString& num) {
     if (num.isEmpty())
-        throw Falha(QStringLiteral("Digite o Número do militar.") + naoGravado);
+        throw Recusa(QStringLiteral("Digite o Número do militar.") + naoGravado);
 }
 
 // The position the next entry of vetor takes; refuses when the array is full.
 int EntradaLivre(const std::vector<TipoVetSgte>& vetor, const QString& lista) {
     const int livre = PrimeiraSgteLivre(vetor);
     if (livre > MaxSgte)
-        throw Falha(
+        throw Recusa(
             QStringLiteral("A lista de %1 está cheia (%2 registros).").arg(lista).arg(MaxSgte) +
             naoGravado);
     return livre;
@@ -32,9 +32,9 @@ int EntradaLivre(const std::vector<TipoVetSgte>& vetor, const QString& lista) {
 void RecusaSemEspacoNoSgte(const Sistema& s, int usadosDepois) {
     const int usadosSgte = PrimeiraSgteLivre(s.VetSgte) - 1;
     if (usadosSgte + usadosDepois > MaxSgte)
-        throw Falha(QStringLiteral("A lista de bloqueios da escala está cheia (%1 registros).")
-                        .arg(MaxSgte) +
-                    naoGravado);
+        throw Recusa(QStringLiteral("A lista de bloqueios da escala está cheia (%1 registros).")
+                         .arg(MaxSgte) +
+                     naoGravado);
 }
 
 bool Definido(const Sistema& s, int sv) {
@@ -99,10 +99,10 @@ void RetiraMilitar(Sistema& s, const Instrucao& i) {
     const QString num = NumeroDigitado(i.Num);
     RecusaNumeroVazio(num);
     if (i.Dias.size() > DatasPorRegistro)
-        throw Falha(QStringLiteral("Selecione no máximo %1 dias: foram selecionados %2.")
-                        .arg(DatasPorRegistro)
-                        .arg(i.Dias.size()) +
-                    naoGravado);
+        throw Recusa(QStringLiteral("Selecione no máximo %1 dias: foram selecionados %2.")
+                         .arg(DatasPorRegistro)
+                         .arg(i.Dias.size()) +
+                     naoGravado);
     const int livre = EntradaLivre(s.VetFora, QStringLiteral("militares retirados da escala"));
     RecusaSemEspacoNoSgte(s, livre);
 
@@ -136,27 +136,27 @@ void ForcaMilitar(Sistema& s, const Instrucao& i) {
         if (s.VetSv[k].Definido() && s.VetSv[k].Sel == QLatin1String("S"))
             forcado = k;
     if (forcado == 0)
-        throw Falha(QStringLiteral("Selecione um Serviço.") + naoGravado);
+        throw Recusa(QStringLiteral("Selecione um Serviço.") + naoGravado);
     const int folga = s.VetSv[forcado].Folga;
     if (folga > FolgaMaximaForcada)
-        throw Falha(QStringLiteral("O Serviço %1 tem folga de %2 dias: só se pode forçar a "
-                                   "escalação em serviços com folga de até %3 dias.")
-                        .arg(s.VetSv[forcado].Descr)
-                        .arg(folga)
-                        .arg(FolgaMaximaForcada) +
-                    naoGravado);
+        throw Recusa(QStringLiteral("O Serviço %1 tem folga de %2 dias: só se pode forçar a "
+                                    "escalação em serviços com folga de até %3 dias.")
+                         .arg(s.VetSv[forcado].Descr)
+                         .arg(folga)
+                         .arg(FolgaMaximaForcada) +
+                     naoGravado);
     const int livre = EntradaLivre(s.VetObriga, QStringLiteral("escalações forçadas"));
     int proxima = 1;
     while (proxima <= MaxTemQueSer && !s.VetTemQueSer[proxima].Num.isEmpty())
         ++proxima;
     const int restantes = MaxTemQueSer - proxima + 1;
     if (i.Dias.size() > restantes)
-        throw Falha(QStringLiteral("Cabem %1 escalações forçadas por escalação e só restam %2: "
-                                   "foram selecionados %3 dias.")
-                        .arg(MaxTemQueSer)
-                        .arg(restantes)
-                        .arg(i.Dias.size()) +
-                    naoGravado);
+        throw Recusa(QStringLiteral("Cabem %1 escalações forçadas por escalação e só restam %2: "
+                                    "foram selecionados %3 dias.")
+                         .arg(MaxTemQueSer)
+                         .arg(restantes)
+                         .arg(i.Dias.size()) +
+                     naoGravado);
     RecusaSemEspacoNoSgte(s, livre);
     CarregaSemExped(s);
 

@@ -26,5 +26,5 @@ void JanelasSemTela::MostraQuantidades(bool) {
     ++quantidades;
     AtivaTabelaQuantidades(sis);
     if (const auto recusa = FechaTabelaQuantidades(sis))
-        throw Falha(*recusa);
+        throw Recusa(*recusa);
 }

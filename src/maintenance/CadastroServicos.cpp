@@ -1,5 +1,6 @@
 #include "maintenance/CadastroServicos.h"
 
+#include "base/Falha.h"
 #include "data/DMGeral.h"
 #include "model/Grades.h"
 #include "model/Servicos.h"
@@ -20,12 +21,6 @@ std::optional<int> Inteiro(const QString& texto) {
     if (!ok)
         return std::nullopt;
     return n;
-}
-
-// Refuses with the message and reports the refusal to the caller.
-ResultadoServico Recusa(Sistema& s, const QString& mensagem) {
-    s.dialogos.Aviso(mensagem);
-    return ResultadoServico::Recusado;
 }
 
 QString NaoInteiro(const QString& campo, const QString& texto) {
@@ -98,16 +93,16 @@ ResultadoServico EfetivaServico(Sistema& s, ModoServico modo, const CamposServic
     const QString invalida = QStringLiteral(" >>> Data inválida");
     const std::optional<Data> ini = s.LeData(c.Inicio);
     if (!ini)
-        return Recusa(s, c.Inicio + invalida);
+        throw Recusa(c.Inicio + invalida);
     const std::optional<Data> fim = s.LeData(c.Fim);
     if (!fim)
-        return Recusa(s, c.Fim + invalida);
+        throw Recusa(c.Fim + invalida);
     if (c.Codigo.isEmpty())
-        return Recusa(s, QStringLiteral("Campo Código é obrigatório"));
+        throw Recusa(QStringLiteral("Campo Código é obrigatório"));
     const int cod = CodigoServico(c.Codigo);
     if (cod == 0)
-        return Recusa(
-            s, QStringLiteral("Código deve ser um número inteiro de 1 a 30: \"%1\"").arg(c.Codigo));
+        throw Recusa(
+            QStringLiteral("Código deve ser um número inteiro de 1 a 30: \"%1\"").arg(c.Codigo));
 
     const TipoVetSv& atual = s.VetSv[cod];
     const bool ocupado = atual.CodSv != 0;
@@ -116,7 +111,7 @@ ResultadoServico EfetivaServico(Sistema& s, ModoServico modo, const CamposServic
         return ResultadoServico::CodigoExistente;
     }
     if (modo != ModoServico::Incluir && !ocupado)
-        return Recusa(s, QStringLiteral("Código inexistente"));
+        throw Recusa(QStringLiteral("Código inexistente"));
 
     if (modo == ModoServico::Excluir) {
         TipoVetSv novo = atual;
@@ -139,25 +134,25 @@ ResultadoServico EfetivaServico(Sistema& s, ModoServico modo, const CamposServic
     }
 
     if (c.Descricao.isEmpty() || c.Quantidade.isEmpty() || c.Folga.isEmpty())
-        return Recusa(s, QStringLiteral("Campos Descrição, Quantidade e Folga são obrigatórios"));
+        throw Recusa(QStringLiteral("Campos Descrição, Quantidade e Folga são obrigatórios"));
     const QString textoPrio = c.Prioridade.isEmpty() ? QStringLiteral("31") : c.Prioridade;
     const std::optional<int> quant = Inteiro(c.Quantidade);
     if (!quant)
-        return Recusa(s, NaoInteiro(QStringLiteral("Quantidade"), c.Quantidade));
+        throw Recusa(NaoInteiro(QStringLiteral("Quantidade"), c.Quantidade));
     if (*quant < 1)
-        return Recusa(
-            s, QStringLiteral("Campo Quantidade deve ser de pelo menos 1 militar por dia: \"%1\"")
-                   .arg(c.Quantidade));
+        throw Recusa(
+            QStringLiteral("Campo Quantidade deve ser de pelo menos 1 militar por dia: \"%1\"")
+                .arg(c.Quantidade));
     const std::optional<int> prio = Inteiro(textoPrio);
     if (!prio)
-        return Recusa(s, NaoInteiro(QStringLiteral("Prioridade"), textoPrio));
+        throw Recusa(NaoInteiro(QStringLiteral("Prioridade"), textoPrio));
     const std::optional<int> folga = Inteiro(c.Folga);
     if (!folga)
-        return Recusa(s, NaoInteiro(QStringLiteral("Folga"), c.Folga));
+        throw Recusa(NaoInteiro(QStringLiteral("Folga"), c.Folga));
     if (*fim < *ini)
-        return Recusa(s, QStringLiteral("O Final do Serviço (%1) não pode ser anterior ao Início "
-                                        "do Serviço (%2)")
-                             .arg(c.Fim, c.Inicio));
+        throw Recusa(QStringLiteral("O Final do Serviço (%1) não pode ser anterior ao Início "
+                                    "do Serviço (%2)")
+                         .arg(c.Fim, c.Inicio));
 
     TipoVetSv novo = atual;
     novo.CodSv = cod;

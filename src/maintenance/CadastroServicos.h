@@ -31,12 +31,12 @@ CamposServico CamposDoServico(const Sistema& s, int cod);
 
 enum class ResultadoServico {
     Gravado,
-    Recusado,        // a refusal was shown; nothing was written
+    Recusado,        // no mode chosen: nothing was done
     CodigoExistente, // "Código já existente": the caller shows the stored duty
 };
 
-// Records the form in the given mode: checks the fields in order (each refusal
-// is shown and nothing is written), then includes, alters or removes the duty
+// Records the form in the given mode: checks the fields in order (the first
+// that fails throws Recusa, nothing written), then includes, alters or removes the duty
 // and rewrites table Sv. Removing a duty that still has history deactivates it
 // instead; either way its rotation is emptied.
 ResultadoServico EfetivaServico(Sistema& s, ModoServico modo, const CamposServico& campos);

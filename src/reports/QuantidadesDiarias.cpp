@@ -32,11 +32,11 @@ void ConstroiTabelaQuantidades(Sistema& s) {
     TabelaQuantidades& t = s.Quantidades;
     const int n = t.FimPeriodo - t.UltimaEscala;
     if (n > DiasMatQuant)
-        throw Falha(QStringLiteral("O período de %1 a %2 tem %3 dias; escale no máximo %4 dias "
-                                   "de cada vez.")
-                        .arg((t.UltimaEscala + 1).Texto(), t.FimPeriodo.Texto())
-                        .arg(n)
-                        .arg(DiasMatQuant));
+        throw Recusa(QStringLiteral("O período de %1 a %2 tem %3 dias; escale no máximo %4 dias "
+                                    "de cada vez.")
+                         .arg((t.UltimaEscala + 1).Texto(), t.FimPeriodo.Texto())
+                         .arg(n)
+                         .arg(DiasMatQuant));
     // Only defined duties take part: an empty Descr would end the table for
     // LinhaDoServico.
     const auto participa = [&](int k) { return t.Participa[k] && s.VetSv[k].Definido(); };

@@ -1,4 +1,5 @@
 #include "base/Falha.h"
+#include "base/Tenta.h"
 #include "engine/Escalacao.h"
 #include "engine/Previsao.h"
 #include "support/AmbienteTeste.h"
@@ -125,7 +126,7 @@ private slots:
         a.dialogos.EsperaAviso("CUIDADO !")
             .EsperaPergunta(QString("32/03/24"), "Desfazer")
             .EsperaAviso("32/03/24 >>> Data inválida");
-        DesfazerEscalacao(*a.sis);
+        QVERIFY(!Tenta(a.dialogos, [&] { DesfazerEscalacao(*a.sis); }));
         a.dialogos.EsperaAviso("CUIDADO !").EsperaPergunta(std::nullopt, "Desfazer");
         DesfazerEscalacao(*a.sis);
         QVERIFY(a.dialogos.ScriptCumprido());
