@@ -7,11 +7,13 @@
 #include "engine/Instrucoes.h"
 #include "engine/JanelasSemTela.h"
 #include "engine/PrevisaoVermelha.h"
+#include "model/Servicos.h"
 #include "model/Sistema.h"
 #include "shell/AtualizaPrincipal.h"
 #include "shell/Inicio.h"
 
-#include <QCommandLineParser>
+#include <QMap>
+#include <QSet>
 #include <functional>
 
 namespace {
@@ -150,81 +152,188 @@ int ComandoManual(Sistema& s, DialogosRegistrados& dialogos, QTextStream& saida,
     return codigo;
 }
 
+// The command line as read: the values of each option, the flags given and
+// the words that are no option.
+struct Argumentos {
+    QMap<QString, QStringList> valores;
+    QSet<QString> marcas;
+    QStringList palavras;
+    bool Tem(const QString& opcao) const { return valores.contains(opcao); }
+    QString Valor(const QString& opcao) const { return valores.value(opcao).value(0); }
+};
+
+const QStringList opcoesComValor = {QStringLiteral("pasta-dados"), QStringLiteral("hoje"),
+                                    QStringLiteral("ate"),         QStringLiteral("vermelha-nao"),
+                                    QStringLiteral("a-partir-de"), QStringLiteral("celula")};
+const QStringList opcoesSemValor = {QStringLiteral("sim"), QStringLiteral("escalar"),
+                                    QStringLiteral("help"), QStringLiteral("version")};
+
+// Reads "--opcao valor", "--opcao=valor", the flags, -h and -v; "--" ends the
+// options. Only --celula may be given more than once. Refuses, in Portuguese,
+// what it cannot read.
+Argumentos LeArgumentos(const QStringList& lista) {
+    Argumentos a;
+    bool soPalavras = false;
+    for (int i = 0; i < lista.size(); ++i) {
+        const QString& arg = lista[i];
+        if (soPalavras || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            a.palavras << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            soPalavras = true;
+            continue;
+        }
+        QString nome;
+        std::optional<QString> valor;
+        if (arg == QLatin1String("-h"))
+            nome = QStringLiteral("help");
+        else if (arg == QLatin1String("-v"))
+            nome = QStringLiteral("version");
+        else if (arg.startsWith(QLatin1String("--"))) {
+            nome = arg.mid(2);
+            const qsizetype igual = nome.indexOf(QLatin1Char('='));
+            if (igual >= 0) {
+                valor = nome.mid(igual + 1);
+                nome = nome.left(igual);
+            }
+        }
+        const QString opcao = QStringLiteral("--") + nome;
+        if (opcoesComValor.contains(nome)) {
+            if (!valor) {
+                if (i + 1 >= lista.size() || lista[i + 1].startsWith(QLatin1String("--")))
+                    throw Recusa(QStringLiteral("Falta o valor depois de %1.").arg(opcao));
+                valor = lista[++i];
+            }
+            if (a.Tem(nome) && nome != QLatin1String("celula"))
+                throw Recusa(QStringLiteral("A opção %1 foi dada mais de uma vez.").arg(opcao));
+            a.valores[nome] << *valor;
+        } else if (opcoesSemValor.contains(nome)) {
+            if (valor)
+                throw Recusa(QStringLiteral("A opção %1 não leva valor.").arg(opcao));
+            a.marcas << nome;
+        } else {
+            throw Recusa(QStringLiteral("Opção desconhecida: %1.").arg(arg));
+        }
+    }
+    return a;
+}
+
+// --vermelha-nao 3,7: the codes of the duties whose red days are not built
+// first. Every item must be a code from 1 to 30.
+QList<int> ServicosSemVermelha(const QString& lista) {
+    QList<int> codigos;
+    for (const QString& parte : lista.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int n = parte.trimmed().toInt(&ok);
+        if (parte.trimmed().isEmpty())
+            throw Recusa(
+                QStringLiteral("Item vazio em --vermelha-nao: \"%1\" (códigos separados por "
+                               "vírgula).")
+                    .arg(lista));
+        if (!ok || n < 1 || n > 30)
+            throw Recusa(QStringLiteral("Serviço inválido em --vermelha-nao: \"%1\" (de 1 a 30).")
+                             .arg(parte));
+        codigos << n;
+    }
+    return codigos;
+}
+
+const QString linhaUso =
+    QStringLiteral("Uso: tarvolim-escala [--pasta-dados DIR] [--hoje dd/mm/aaaa] "
+                   "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] | desfazer "
+                   "--a-partir-de dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
+                   "serviço:dd/mm/aa:\"N N\" ...] [--escalar]");
+
+const QString textoAjuda = QStringLiteral(
+    "\n"
+    "A escala de serviço sem tela: faz o que o operador faz numa execução do programa.\n"
+    "\n"
+    "Comandos:\n"
+    "  verificar    a aba \"Escalar Automático\": \"Verificar\" até o dia final e a previsão\n"
+    "  escalar      o mesmo e, sem vagas em aberto, grava a escala\n"
+    "  desfazer     o item 8 da manutenção: desfaz a escalação a partir do dia dado\n"
+    "  manual       a aba \"Escalar Manual\": prepara a grade, preenche as células e verifica\n"
+    "\n"
+    "Opções:\n"
+    "  --pasta-dados DIR           a pasta de dados (sem ela, a do programa)\n"
+    "  --hoje dd/mm/aaaa           o dia de hoje nesta execução\n"
+    "  --ate dd/mm/aa              o dia final da escala\n"
+    "  --vermelha-nao 3,7          os serviços cujas escalas vermelhas não são montadas antes\n"
+    "  --a-partir-de dd/mm/aa      o primeiro dia a eliminar (desfazer)\n"
+    "  --sim                       responde Sim à pergunta de retroceder mais de 10 dias\n"
+    "  --celula COD:dd/mm/aa:\"N N\" os militares digitados na célula (manual; repetível)\n"
+    "  --escalar                   grava a grade verificada (manual)\n"
+    "  -h, --help                  mostra esta ajuda\n"
+    "  -v, --version               mostra a versão\n"
+    "\n"
+    "Imprime [Escala], [Erros], [Alertas] e [Mensagens] (manual: [Grade], [Verificacao] e\n"
+    "[Mensagens]). Códigos de saída: 0 feito; 1 \"escalar\" deixou vagas em aberto (nada foi\n"
+    "gravado); 2 uma recusa; 3 um erro do banco de dados ou de um arquivo.\n");
+
 } // namespace
 
 int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
                          const QString& arquivoAliases) {
-    QCommandLineParser p;
-    const QCommandLineOption pasta(QStringLiteral("pasta-dados"), QString(), QStringLiteral("DIR"));
-    const QCommandLineOption hoje(QStringLiteral("hoje"), QString(), QStringLiteral("dd/mm/yyyy"));
-    const QCommandLineOption ate(QStringLiteral("ate"), QString(), QStringLiteral("dd/mm/yy"));
-    const QCommandLineOption vermelhaNao(QStringLiteral("vermelha-nao"), QString(),
-                                         QStringLiteral("lista"));
-    const QCommandLineOption aPartirDe(QStringLiteral("a-partir-de"), QString(),
-                                       QStringLiteral("dd/mm/yy"));
-    const QCommandLineOption sim(QStringLiteral("sim"));
-    const QCommandLineOption celula(QStringLiteral("celula"), QString(),
-                                    QStringLiteral("serviço:dd/mm/aa:números"));
-    const QCommandLineOption escalarManual(QStringLiteral("escalar"));
-    const QCommandLineOption ajuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    p.addOptions({pasta, hoje, ate, vermelhaNao, aPartirDe, sim, celula, escalarManual, ajuda});
-    p.addPositionalArgument(QStringLiteral("comando"),
-                            QStringLiteral("verificar, escalar, desfazer ou manual"));
-
-    const QString linhaUso =
-        QStringLiteral("Uso: tarvolim-escala [--pasta-dados DIR] [--hoje dd/mm/aaaa] "
-                       "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] | desfazer "
-                       "--a-partir-de dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
-                       "serviço:dd/mm/aa:\"N N\" ...] [--escalar]");
     const auto uso = [&](const QString& erro) {
         Imprime(saida, {}, {erro + QLatin1Char('\n') + linhaUso});
         return int(Recusado);
     };
-    if (!p.parse(QStringList{QStringLiteral("tarvolim-escala")} + argumentos))
-        return uso(p.errorText());
-    if (p.isSet(ajuda)) {
-        saida << linhaUso << "\nVeja man tarvolim-escala.\n";
-        saida.flush();
-        return Feito;
+    Argumentos p;
+    QList<int> naoVermelhas;
+    try {
+        p = LeArgumentos(argumentos);
+        if (p.marcas.contains(QStringLiteral("help"))) {
+            saida << linhaUso << '\n' << textoAjuda;
+            saida.flush();
+            return Feito;
+        }
+        if (p.marcas.contains(QStringLiteral("version"))) {
+            saida << "tarvolim-escala (Tarvolim) versão " << TARVOLIM_VERSAO << '\n';
+            saida.flush();
+            return Feito;
+        }
+        if (p.Tem(QStringLiteral("vermelha-nao")))
+            naoVermelhas = ServicosSemVermelha(p.Valor(QStringLiteral("vermelha-nao")));
+    } catch (const Recusa& r) {
+        return uso(r.Mensagem());
     }
-    const QString comando = p.positionalArguments().value(0);
+    const QString comando = p.palavras.value(0);
     const bool prever =
         comando == QLatin1String("verificar") || comando == QLatin1String("escalar");
     const bool manual = comando == QLatin1String("manual");
-    if (p.positionalArguments().size() != 1 ||
-        (!prever && !manual && comando != QLatin1String("desfazer")))
+    const bool desfazer = comando == QLatin1String("desfazer");
+    if (p.palavras.size() != 1 || (!prever && !manual && !desfazer))
         return uso(QStringLiteral("Comando inválido."));
-    if ((prever || manual) && !p.isSet(ate))
+    const QString ate = p.Valor(QStringLiteral("ate"));
+    if ((prever || manual) && !p.Tem(QStringLiteral("ate")))
         return uso(QStringLiteral("Falta o dia final (--ate)."));
-    if (!prever && !manual && !p.isSet(aPartirDe))
+    if (desfazer && !p.Tem(QStringLiteral("a-partir-de")))
         return uso(QStringLiteral("Falta o primeiro dia a eliminar (--a-partir-de)."));
+    if (p.Tem(QStringLiteral("pasta-dados")) && p.Valor(QStringLiteral("pasta-dados")).isEmpty())
+        return uso(QStringLiteral("A pasta de dados (--pasta-dados) está vazia."));
 
     RelogioSistema relogioSistema;
     std::optional<RelogioFixo> relogioFixo;
-    if (p.isSet(hoje)) {
-        const auto dia = Data::DeTexto(p.value(hoje), QDate::currentDate().year());
+    if (p.Tem(QStringLiteral("hoje"))) {
+        const QString texto = p.Valor(QStringLiteral("hoje"));
+        const auto dia = Data::DeTexto(texto, QDate::currentDate().year());
         if (!dia)
-            return uso(p.value(hoje) + QStringLiteral(" >>> Data inválida (--hoje)"));
+            return uso(texto + QStringLiteral(" >>> Data inválida (--hoje)"));
         relogioFixo.emplace(*dia);
     }
     const Relogio& relogio = relogioFixo ? static_cast<const Relogio&>(*relogioFixo)
                                          : static_cast<const Relogio&>(relogioSistema);
-    QList<int> naoVermelhas;
-    for (const QString& parte : p.value(vermelhaNao).split(',', Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int n = parte.trimmed().toInt(&ok);
-        if (!ok || n < 1 || n > 30)
-            return uso(QStringLiteral("Serviço inválido em --vermelha-nao: \"%1\" (de 1 a 30).")
-                           .arg(parte));
-        naoVermelhas << n;
-    }
 
     DialogosRegistrados dialogos;
-    dialogos.sim = p.isSet(sim);
-    dialogos.resposta = p.value(aPartirDe);
-    Inicio inicio(p.value(pasta), arquivoAliases);
+    dialogos.sim = p.marcas.contains(QStringLiteral("sim"));
+    dialogos.resposta = p.Valor(QStringLiteral("a-partir-de"));
+    Inicio inicio(p.Valor(QStringLiteral("pasta-dados")), arquivoAliases);
     try {
         inicio.Prepara(relogio.Hoje());
+    } catch (const Recusa& r) {
+        Imprime(saida, {}, {r.Mensagem()});
+        return Recusado;
     } catch (const Falha& f) {
         Imprime(saida, {}, {f.Mensagem()});
         return ErroDeDados;
@@ -240,15 +349,28 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
         AtualizaPrincipal(s, nullptr);
     };
     if (manual)
-        return ComandoManual(s, dialogos, saida, partida, p.value(ate), p.values(celula),
-                             p.isSet(escalarManual));
+        return ComandoManual(s, dialogos, saida, partida, ate,
+                             p.valores.value(QStringLiteral("celula")),
+                             p.marcas.contains(QStringLiteral("escalar")));
     Listas listas;
+    // The lists as the verification left them: choosing to commit empties the
+    // errors and alerts, which the caller must still read.
+    std::optional<Listas> verificadas;
     int codigo = Feito;
     try {
+        // A duty of --vermelha-nao that the register does not define is
+        // refused before the start writes anything.
+        CarregaVetSv(s, Banco::Principal);
+        for (int n : naoVermelhas)
+            if (!s.VetSv[n].Definido())
+                throw Recusa(
+                    QStringLiteral("O serviço %1 de --vermelha-nao não existe no cadastro.")
+                        .arg(n));
         partida();
         if (prever) {
             JanelasSemTela janelas(s);
             janelas.aoDecidir = [&] {
+                verificadas = Atuais(s);
                 if (comando == QLatin1String("escalar"))
                     ProntoParaEscalar(s);
                 FechaDecisao(s);
@@ -263,19 +385,19 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
                 FechaEscolhaVmEsp(s);
                 s.Aba.BEscVmEspVisivel = false;
             }
-            s.Aba.Edit1 = p.value(ate);
+            s.Aba.Edit1 = ate;
             ResultadoVerificacao r = Verificar(s, janelas);
             // After the red choices an operator presses "Verificar" again.
             for (int vez = 0; vez < 2 && r == ResultadoVerificacao::Reiniciada; ++vez)
                 r = Verificar(s, janelas);
-            listas = Atuais(s);
+            listas = verificadas.value_or(Atuais(s));
             if (r != ResultadoVerificacao::Prevista)
                 codigo = Recusado;
             else if (comando == QLatin1String("escalar")) {
                 if (s.ErroNaPreta || !s.Aba.BEscalarVisivel)
                     codigo = VagasAbertas;
                 else
-                    Escalar(s);
+                    EscalaOuDescarta(s);
             }
         } else if (!DesfazerEscalacao(s)) {
             codigo = Recusado;

@@ -20,6 +20,17 @@ QString Inicio::ArquivoAliasesPadrao() {
         .filePath(QStringLiteral("Aliases.ini"));
 }
 
+namespace {
+
+// A folder that holds a register (perhaps a damaged one) has its database or
+// its last roster date.
+bool GuardaCadastro(const QString& pasta) {
+    const QDir d(pasta);
+    return d.exists(QStringLiteral("Tarvolim.db")) || d.exists(QStringLiteral("Escala.Txt"));
+}
+
+} // namespace
+
 void Inicio::Prepara(Data hoje) {
     if (!forcada)
         pastaDados = aliases.Existe(QLatin1String(Aliases::Principal))
@@ -28,6 +39,12 @@ void Inicio::Prepara(Data hoje) {
     pastaDados = QDir(pastaDados).absolutePath();
     if (Instalacao::PastaNova(pastaDados))
         Instalacao::InstalaPastaDados(pastaDados, hoje);
+    else if (!GuardaCadastro(pastaDados))
+        throw Recusa(QStringLiteral("A pasta %1 não está vazia e não guarda um cadastro do "
+                                    "Tarvolim (falta o Tarvolim.db e o Escala.Txt).\nNada foi "
+                                    "gravado nela. Indique a pasta de dados do Tarvolim, ou uma "
+                                    "pasta nova ou vazia para instalar.")
+                         .arg(pastaDados));
 
     trava = std::make_unique<QLockFile>(QDir(pastaDados).filePath(QStringLiteral("Tarvolim.lock")));
     trava->setStaleLockTime(0);

@@ -22,7 +22,9 @@ public:
     static QString ArquivoAliasesPadrao(); // <configuration folder>/Aliases.ini
 
     // Resolves the data folder, installs it when new (the last roster date is
-    // the day before hoje) and locks it. Throws Falha when another run holds it.
+    // the day before hoje) and locks it. Throws Falha when another run holds
+    // it; refuses (Recusa), writing nothing, a folder that is neither new nor
+    // a register.
     void Prepara(Data hoje);
     const QString& PastaDados() const { return pastaDados; }
     bool PastaForcada() const { return forcada; }
