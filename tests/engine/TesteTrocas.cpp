@@ -191,9 +191,11 @@ private slots:
         QString cheio;
         while (cheio.size() + 5 <= 136)
             cheio += QStringLiteral("9999 ");
-        a.Historico(terca, 2, "Guarda", cheio);
+        a.Historico(terca + 1, 2, "Guarda", cheio);
         const auto antes = Tabelas(a);
-        QVERIFY_THROWS_EXCEPTION(Recusa, ExecutaTroca(*a.sis, Pedido(a, "0", "30")));
+        Troca t = Pedido(a, "0", "30");
+        t.Dia = QStringLiteral("06/03/24");
+        QVERIFY_THROWS_EXCEPTION(Recusa, ExecutaTroca(*a.sis, t));
         QCOMPARE(Tabelas(a), antes);
     }
 
