@@ -11,6 +11,7 @@
 #include "engine/Prioridades.h"
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "engine/TFAbaEscalarManual.h"
+#include "engine/TFAbaTrocas.h"
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
@@ -86,6 +87,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     connect(abaManual, &TFAbaEscalarManual::UltimaEscalaMudou, this,
             [this] { MostraUltimaEscala(sis.UltimaEscala); });
     connect(this, &TFPrincipal::UltimaEscalaMudou, abaManual, &TFAbaEscalarManual::Sincroniza);
+    abaTrocas = new TFAbaTrocas(sis, ConteudoAba(QStringLiteral("TabSheet4")));
     connect(paginas, &QTabWidget::currentChanged, this, [this](int) {
         if (paginas->currentWidget() == abaEscalar->parentWidget()->parentWidget())
             abaEscalar->Mostrada();

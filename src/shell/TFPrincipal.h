@@ -14,6 +14,7 @@ class QTabWidget;
 class TFAbaConsultas;
 class TFAbaEscalarAutomatico;
 class TFAbaEscalarManual;
+class TFAbaTrocas;
 class TFAbaManutencao;
 class TFIncExcAltSv;
 class TFIncExcInd;
@@ -45,6 +46,7 @@ public:
     TFAbaManutencao* AbaManutencao() const { return abaManutencao; }
     TFAbaEscalarAutomatico* AbaEscalar() const { return abaEscalar; }
     TFAbaEscalarManual* AbaEscalarManual() const { return abaManual; }
+    TFAbaTrocas* AbaTrocas() const { return abaTrocas; }
     TFAbaConsultas* AbaConsultas() const { return abaConsultas; }
 
     void AplicaCores() override;
@@ -78,6 +80,7 @@ private:
     QLabel* label25;
     TFAbaEscalarAutomatico* abaEscalar;
     TFAbaEscalarManual* abaManual;
+    TFAbaTrocas* abaTrocas;
     TFAbaManutencao* abaManutencao;
     TFAbaConsultas* abaConsultas;
 

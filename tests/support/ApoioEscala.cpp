@@ -69,3 +69,17 @@ void RegistroTresMilitares(AmbienteTeste& a) {
         a.Membro(1, QString::number(i));
     }
 }
+
+void RegistroDaTroca(AmbienteTeste& a) {
+    a.Servico(2, "Guarda");
+    a.Servico(3, "Ronda");
+    a.Militar("12", "Doze", 1, "Sd", QString(), Data(), Data(), "05/03/24 ");
+    a.Militar("7", "Sete", 2, "Sd", QString(), Data(), Data(), "01/02/24 05/03/24 ");
+    a.Militar("30", "Trinta", 3, "Sd", QString(), Data(), Data(), "01/03/24 ");
+    for (const char* n : {"12", "7", "30"})
+        a.Membro(2, n, 5, 5, "05/03/24", "13/05/09");
+    a.Membro(3, "7", 2, 2);
+    a.Membro(3, "30", 2, 2);
+    a.Historico(D(5, 3, 2024), 2, "Guarda", "12 7 ");
+    a.Historico(D(5, 3, 2024), 3, "Ronda", "7 ");
+}

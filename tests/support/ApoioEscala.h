@@ -26,3 +26,8 @@ QString Escalado(const Sistema& s, Data dia, int sv);
 
 // The rows of rotation table SvN, each "Num Pt Vm USvPt USvVm", sorted.
 QStringList Rodizio(AmbienteTeste& a, int sv);
+
+// Duty 2 "Guarda" on Tuesday 05/03/24 went to 12 and 7 (members of duty 2 at
+// 5/5, last black duty 05/03/24); persons 7 and 30 also compete for duty 3
+// "Ronda" (2/2), whose entry of that day is 7.
+void RegistroDaTroca(AmbienteTeste& a);
