@@ -7,6 +7,7 @@
 #include "engine/Instrucoes.h"
 #include "engine/JanelasSemTela.h"
 #include "engine/PrevisaoVermelha.h"
+#include "engine/Trocas.h"
 #include "model/Servicos.h"
 #include "model/Sistema.h"
 #include "shell/AtualizaPrincipal.h"
@@ -152,6 +153,47 @@ int ComandoManual(Sistema& s, DialogosRegistrados& dialogos, QTextStream& saida,
     return codigo;
 }
 
+// The entry of duty COD in the service lists of the "Trocas Sv" tab.
+QString EntradaDoServico(const Sistema& s, const QString& cod) {
+    bool ok = false;
+    const int n = cod.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > 30)
+        throw Recusa(QStringLiteral("Serviço inválido em --servico: \"%1\" (de 1 a 30).").arg(cod));
+    return ListaDeServicos(s).at(n - 1);
+}
+
+// "candidatos" and "trocar": the two steps of the "Trocas Sv" tab after the
+// program's start. The step opens (the service list is read), the fields are
+// typed, then "Listar" or "Executar".
+int ComandoTrocas(Sistema& s, DialogosRegistrados& dialogos, QTextStream& saida,
+                  const std::function<void()>& partida, bool listar, const Troca& pedido,
+                  const QString& servico) {
+    int codigo = Feito;
+    try {
+        partida();
+        CarregaVetSv(s, Banco::Principal);
+        Troca troca = pedido;
+        troca.Entrada = EntradaDoServico(s, servico);
+        if (listar) {
+            s.ListBox3.clear();
+            ListaCandidatosDaTroca(s, troca.Entrada, troca.Dia);
+        } else if (!ExecutaTroca(s, troca)) {
+            codigo = Recusado;
+        }
+    } catch (const Recusa& r) {
+        dialogos.Aviso(r.Mensagem());
+        codigo = Recusado;
+    } catch (const Falha& f) {
+        dialogos.Aviso(f.Mensagem());
+        codigo = ErroDeDados;
+    }
+    if (listar)
+        ImprimeSecao(saida, "[Candidatos]", s.ListBox3);
+    ImprimeSecao(saida, "[Mensagens]", UmaLinhaCada(dialogos.Textos));
+    saida.flush();
+    return codigo;
+}
+
 // The command line as read: the values of each option, the flags given and
 // the words that are no option.
 struct Argumentos {
@@ -164,7 +206,10 @@ struct Argumentos {
 
 const QStringList opcoesComValor = {QStringLiteral("pasta-dados"), QStringLiteral("hoje"),
                                     QStringLiteral("ate"),         QStringLiteral("vermelha-nao"),
-                                    QStringLiteral("a-partir-de"), QStringLiteral("celula")};
+                                    QStringLiteral("a-partir-de"), QStringLiteral("celula"),
+                                    QStringLiteral("servico"),     QStringLiteral("dia"),
+                                    QStringLiteral("a"),           QStringLiteral("b"),
+                                    QStringLiteral("computar")};
 const QStringList opcoesSemValor = {QStringLiteral("sim"), QStringLiteral("escalar"),
                                     QStringLiteral("help"), QStringLiteral("version")};
 
@@ -243,7 +288,9 @@ const QString linhaUso =
     QStringLiteral("Uso: tarvolim-escala [--pasta-dados DIR] [--hoje dd/mm/aaaa] "
                    "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] | desfazer "
                    "--a-partir-de dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
-                   "serviço:dd/mm/aa:\"N N\" ...] [--escalar]");
+                   "serviço:dd/mm/aa:\"N N\" ...] [--escalar] | candidatos --servico COD --dia "
+                   "dd/mm/aa | trocar --servico COD --dia dd/mm/aa --a NUM --b NUM [--computar "
+                   "B|\"A e B\"] [--sim]");
 
 const QString textoAjuda = QStringLiteral(
     "\n"
@@ -254,6 +301,8 @@ const QString textoAjuda = QStringLiteral(
     "  escalar      o mesmo e, sem vagas em aberto, grava a escala\n"
     "  desfazer     o item 8 da manutenção: desfaz a escalação a partir do dia dado\n"
     "  manual       a aba \"Escalar Manual\": prepara a grade, preenche as células e verifica\n"
+    "  candidatos   a aba \"Trocas Sv\", passo 1: os candidatos ao serviço no dia\n"
+    "  trocar       a aba \"Trocas Sv\", passo 2: grava a troca do serviço de A para B\n"
     "\n"
     "Opções:\n"
     "  --pasta-dados DIR           a pasta de dados (sem ela, a do programa)\n"
@@ -261,14 +310,20 @@ const QString textoAjuda = QStringLiteral(
     "  --ate dd/mm/aa              o dia final da escala\n"
     "  --vermelha-nao 3,7          os serviços cujas escalas vermelhas não são montadas antes\n"
     "  --a-partir-de dd/mm/aa      o primeiro dia a eliminar (desfazer)\n"
-    "  --sim                       responde Sim à pergunta de retroceder mais de 10 dias\n"
+    "  --sim                       responde Sim às perguntas (desfazer mais de 10 dias; A fora\n"
+    "                              da escala do dia, trocar)\n"
     "  --celula COD:dd/mm/aa:\"N N\" os militares digitados na célula (manual; repetível)\n"
     "  --escalar                   grava a grade verificada (manual)\n"
+    "  --servico COD               o código do serviço (candidatos, trocar)\n"
+    "  --dia dd/mm/aa              o dia do serviço (candidatos, trocar)\n"
+    "  --a NUM, --b NUM            quem sai e quem entra; 0 é ninguém (trocar)\n"
+    "  --computar B|\"A e B\"       para quem conta o serviço; sem ela, B (trocar)\n"
     "  -h, --help                  mostra esta ajuda\n"
     "  -v, --version               mostra a versão\n"
     "\n"
     "Imprime [Escala], [Erros], [Alertas] e [Mensagens] (manual: [Grade], [Verificacao] e\n"
-    "[Mensagens]). Códigos de saída: 0 feito; 1 \"escalar\" deixou vagas em aberto (nada foi\n"
+    "[Mensagens]; candidatos: [Candidatos] e [Mensagens]; trocar: [Mensagens]). Códigos de saída: "
+    "0 feito; 1 \"escalar\" deixou vagas em aberto (nada foi\n"
     "gravado); 2 uma recusa; 3 um erro do banco de dados ou de um arquivo.\n");
 
 } // namespace
@@ -303,13 +358,30 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
         comando == QLatin1String("verificar") || comando == QLatin1String("escalar");
     const bool manual = comando == QLatin1String("manual");
     const bool desfazer = comando == QLatin1String("desfazer");
-    if (p.palavras.size() != 1 || (!prever && !manual && !desfazer))
+    const bool candidatos = comando == QLatin1String("candidatos");
+    const bool trocar = comando == QLatin1String("trocar");
+    if (p.palavras.size() != 1 || (!prever && !manual && !desfazer && !candidatos && !trocar))
         return uso(QStringLiteral("Comando inválido."));
     const QString ate = p.Valor(QStringLiteral("ate"));
     if ((prever || manual) && !p.Tem(QStringLiteral("ate")))
         return uso(QStringLiteral("Falta o dia final (--ate)."));
     if (desfazer && !p.Tem(QStringLiteral("a-partir-de")))
         return uso(QStringLiteral("Falta o primeiro dia a eliminar (--a-partir-de)."));
+    if ((candidatos || trocar) && !p.Tem(QStringLiteral("servico")))
+        return uso(QStringLiteral("Falta o serviço (--servico)."));
+    if ((candidatos || trocar) && !p.Tem(QStringLiteral("dia")))
+        return uso(QStringLiteral("Falta o dia (--dia)."));
+    if (trocar && (!p.Tem(QStringLiteral("a")) || !p.Tem(QStringLiteral("b"))))
+        return uso(QStringLiteral("Faltam os militares (--a e --b)."));
+    Troca troca{p.Valor(QStringLiteral("a")), p.Valor(QStringLiteral("b")), QString(),
+                p.Valor(QStringLiteral("dia")), Computar::B};
+    if (p.Tem(QStringLiteral("computar"))) {
+        const QString c = p.Valor(QStringLiteral("computar"));
+        if (c == QLatin1String("A e B"))
+            troca.computar = Computar::AeB;
+        else if (c != QLatin1String("B"))
+            return uso(QStringLiteral("--computar deve ser B ou \"A e B\": \"%1\".").arg(c));
+    }
     if (p.Tem(QStringLiteral("pasta-dados")) && p.Valor(QStringLiteral("pasta-dados")).isEmpty())
         return uso(QStringLiteral("A pasta de dados (--pasta-dados) está vazia."));
 
@@ -348,6 +420,9 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
         }
         AtualizaPrincipal(s, nullptr);
     };
+    if (candidatos || trocar)
+        return ComandoTrocas(s, dialogos, saida, partida, candidatos, troca,
+                             p.Valor(QStringLiteral("servico")));
     if (manual)
         return ComandoManual(s, dialogos, saida, partida, ate,
                              p.valores.value(QStringLiteral("celula")),

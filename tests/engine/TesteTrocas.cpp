@@ -47,44 +47,7 @@ private slots:
 
     // The four swaps of a black day: the entry of duty 2, the last-duty dates
     // and the rotation rows "Num Pt Vm USvPt USvVm" of duties 2 and 3.
-    void troca_data() {
-        QTest::addColumn<QString>("sai");
-        QTest::addColumn<QString>("entra");
-        QTest::addColumn<int>("computar");
-        QTest::addColumn<QString>("historico");
-        QTest::addColumn<QStringList>("usv");
-        QTest::addColumn<QStringList>("sv2");
-        QTest::addColumn<QStringList>("sv3");
-        QTest::newRow("B") << "7"
-                           << "30" << int(Computar::B) << "12 30 "
-                           << QStringList{"05/03/24 ", "01/02/24 ", "01/03/24 05/03/24 "}
-                           << QStringList{"12 5 5 05/03/24 13/05/09", "30 6 5 05/03/24 13/05/09",
-                                          "7 4 5 10/05/23 13/05/09"}
-                           << QStringList{"30 3 2 13/05/09 13/05/09", "7 1 2 13/05/09 13/05/09"};
-        QTest::newRow("A e B") << "7"
-                               << "30" << int(Computar::AeB) << "12 7 30 "
-                               << QStringList{"05/03/24 ", "01/02/24 05/03/24 ",
-                                              "01/03/24 05/03/24 "}
-                               << QStringList{"12 5 5 05/03/24 13/05/09",
-                                              "30 6 5 05/03/24 13/05/09", "7 5 5 05/03/24 13/05/09"}
-                               << QStringList{"30 3 2 13/05/09 13/05/09",
-                                              "7 2 2 13/05/09 13/05/09"};
-        QTest::newRow("A = 0") << "0"
-                               << "30" << int(Computar::B) << "12 7 30 "
-                               << QStringList{"05/03/24 ", "01/02/24 05/03/24 ",
-                                              "01/03/24 05/03/24 "}
-                               << QStringList{"12 5 5 05/03/24 13/05/09",
-                                              "30 6 5 05/03/24 13/05/09", "7 5 5 05/03/24 13/05/09"}
-                               << QStringList{"30 3 2 13/05/09 13/05/09",
-                                              "7 2 2 13/05/09 13/05/09"};
-        QTest::newRow("B = 0") << "7"
-                               << "0" << int(Computar::B) << "12 "
-                               << QStringList{"05/03/24 ", "01/02/24 ", "01/03/24 "}
-                               << QStringList{"12 5 5 05/03/24 13/05/09",
-                                              "30 5 5 05/03/24 13/05/09", "7 4 5 10/05/23 13/05/09"}
-                               << QStringList{"30 2 2 13/05/09 13/05/09",
-                                              "7 1 2 13/05/09 13/05/09"};
-    }
+    void troca_data() { CasosDeTroca(); }
     void troca() {
         QFETCH(QString, sai);
         QFETCH(QString, entra);

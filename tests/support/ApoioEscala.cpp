@@ -1,5 +1,6 @@
 #include "support/ApoioEscala.h"
 
+#include "engine/Trocas.h"
 #include "reports/QuantidadesDiarias.h"
 
 #include <QTest>
@@ -82,4 +83,38 @@ void RegistroDaTroca(AmbienteTeste& a) {
     a.Membro(3, "30", 2, 2);
     a.Historico(D(5, 3, 2024), 2, "Guarda", "12 7 ");
     a.Historico(D(5, 3, 2024), 3, "Ronda", "7 ");
+}
+
+void CasosDeTroca() {
+    QTest::addColumn<QString>("sai");
+    QTest::addColumn<QString>("entra");
+    QTest::addColumn<int>("computar");
+    QTest::addColumn<QString>("historico");
+    QTest::addColumn<QStringList>("usv");
+    QTest::addColumn<QStringList>("sv2");
+    QTest::addColumn<QStringList>("sv3");
+    QTest::newRow("B") << "7"
+                       << "30" << int(Computar::B) << "12 30 "
+                       << QStringList{"05/03/24 ", "01/02/24 ", "01/03/24 05/03/24 "}
+                       << QStringList{"12 5 5 05/03/24 13/05/09", "30 6 5 05/03/24 13/05/09",
+                                      "7 4 5 10/05/23 13/05/09"}
+                       << QStringList{"30 3 2 13/05/09 13/05/09", "7 1 2 13/05/09 13/05/09"};
+    QTest::newRow("A e B") << "7"
+                           << "30" << int(Computar::AeB) << "12 7 30 "
+                           << QStringList{"05/03/24 ", "01/02/24 05/03/24 ", "01/03/24 05/03/24 "}
+                           << QStringList{"12 5 5 05/03/24 13/05/09", "30 6 5 05/03/24 13/05/09",
+                                          "7 5 5 05/03/24 13/05/09"}
+                           << QStringList{"30 3 2 13/05/09 13/05/09", "7 2 2 13/05/09 13/05/09"};
+    QTest::newRow("A = 0") << "0"
+                           << "30" << int(Computar::B) << "12 7 30 "
+                           << QStringList{"05/03/24 ", "01/02/24 05/03/24 ", "01/03/24 05/03/24 "}
+                           << QStringList{"12 5 5 05/03/24 13/05/09", "30 6 5 05/03/24 13/05/09",
+                                          "7 5 5 05/03/24 13/05/09"}
+                           << QStringList{"30 3 2 13/05/09 13/05/09", "7 2 2 13/05/09 13/05/09"};
+    QTest::newRow("B = 0") << "7"
+                           << "0" << int(Computar::B) << "12 "
+                           << QStringList{"05/03/24 ", "01/02/24 ", "01/03/24 "}
+                           << QStringList{"12 5 5 05/03/24 13/05/09", "30 5 5 05/03/24 13/05/09",
+                                          "7 4 5 10/05/23 13/05/09"}
+                           << QStringList{"30 2 2 13/05/09 13/05/09", "7 1 2 13/05/09 13/05/09"};
 }

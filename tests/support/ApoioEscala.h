@@ -31,3 +31,8 @@ QStringList Rodizio(AmbienteTeste& a, int sv);
 // 5/5, last black duty 05/03/24); persons 7 and 30 also compete for duty 3
 // "Ronda" (2/2), whose entry of that day is 7.
 void RegistroDaTroca(AmbienteTeste& a);
+
+// The four swaps of a black day on RegistroDaTroca, as a Qt Test data table:
+// A ("sai"), B ("entra"), the Computar choice, then the entry of duty 2, the
+// last-duty dates (Basico order) and the rows of Sv2 and Sv3 (Rodizio) after it.
+void CasosDeTroca();
