@@ -22,7 +22,9 @@ public:
     static QString ArquivoAliasesPadrao(); // <configuration folder>/Aliases.ini
 
     // Resolves the data folder, installs it when new (the last roster date is
-    // the day before hoje) and locks it. Throws Falha when another run holds it.
+    // the day before hoje) and locks it. Throws Falha when another run holds it,
+    // or when the folder holds a register whose database or tables are missing
+    // or not the register's (nothing is written then).
     void Prepara(Data hoje);
     const QString& PastaDados() const { return pastaDados; }
     bool PastaForcada() const { return forcada; }
