@@ -11,6 +11,8 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
+#include <limits>
+
 namespace {
 
 // How a field is stored: an integer, a text ('' when empty), or a date as its
@@ -64,6 +66,11 @@ const QList<Campo>& CamposDe(const QString& tabela) {
     return CamposSvN();
 }
 
+// The value a variant of type T holds, without a conversion.
+template <typename T> const T& Conteudo(const QVariant& v) {
+    return *static_cast<const T*>(v.constData());
+}
+
 // What SQLite gives back for NULL.
 QVariant Nulo() {
     return QVariant(QMetaType::fromType<QString>());
@@ -81,6 +88,8 @@ QVariant Armazenado(const Campo& campo, const QVariant& v, const QString& tabela
     };
     switch (campo.tipo) {
     case Tipo::Texto: {
+        if (v.typeId() == QMetaType::QString && !Conteudo<QString>(v).isNull())
+            return v;
         QString texto = v.isNull() ? QString() : v.toString();
         if (texto.isNull())
             texto = QLatin1String(""); // '' in the table, never NULL
@@ -113,6 +122,7 @@ QVariant Armazenado(const Campo& campo, const QVariant& v, const QString& tabela
         qlonglong n = 0;
         switch (v.typeId()) {
         case QMetaType::Int:
+            return qlonglong(Conteudo<int>(v));
         case QMetaType::LongLong:
         case QMetaType::UInt:
         case QMetaType::Short:
@@ -581,15 +591,21 @@ int DMGeral::Cursor::Inteiro(int indice) const {
     const QVariant& v = dados->linhas[atual][indice];
     if (v.isNull())
         return 0;
-    const int tipo = v.typeId();
-    if (tipo == QMetaType::LongLong || tipo == QMetaType::Int)
-        return v.toInt();
-    bool ok = false;
-    const int n = v.toString().trimmed().toInt(&ok);
-    if (!ok)
+    bool ok = true;
+    qlonglong n = 0;
+    switch (v.typeId()) {
+    case QMetaType::LongLong: // what SQLite returns for an integer
+        n = Conteudo<qlonglong>(v);
+        break;
+    case QMetaType::Int:
+        return Conteudo<int>(v);
+    default:
+        n = v.toString().trimmed().toLongLong(&ok);
+    }
+    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
         throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
                         .arg(v.toString(), dados->campos.value(indice)));
-    return n;
+    return static_cast<int>(n);
 }
 
 Data DMGeral::Cursor::DataCampo(const QString& campo) const {
