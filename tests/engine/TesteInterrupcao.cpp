@@ -144,7 +144,7 @@ private slots:
     void escalar_com_disco_cheio() {
         QFETCH(qint64, livres);
         AmbienteTeste a;
-        Registro(a);
+        RegistroTresMilitares(a);
         const QStringList antes = Estado(a);
         DiscoLimitado disco(livres);
         disco.Instala(*a.sis);
