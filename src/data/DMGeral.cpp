@@ -4,45 +4,55 @@
 #include "data/ArquivoTexto.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlRecord>
 
+#include <limits>
+
 namespace {
+
+// How a field is stored: an integer, a text ('' when empty), or a date as its
+// ISO text (NULL when empty). Dates are declared TEXT.
+enum class Tipo { Inteiro, Texto, Data };
 
 struct Campo {
     const char* nome;
-    const char* tipo;
+    Tipo tipo;
+    const char* Declarado() const { return tipo == Tipo::Inteiro ? "INTEGER" : "TEXT"; }
 };
 
 const QList<Campo>& CamposSv() {
-    static const QList<Campo> c{{"CodSv", "INTEGER"}, {"Descr", "TEXT"},    {"Ini", "TEXT"},
-                                {"Fim", "TEXT"},      {"Quant", "INTEGER"}, {"Prio", "INTEGER"},
-                                {"Folga", "INTEGER"}, {"TipoSv", "TEXT"}};
+    static const QList<Campo> c{{"CodSv", Tipo::Inteiro}, {"Descr", Tipo::Texto},
+                                {"Ini", Tipo::Data},      {"Fim", Tipo::Data},
+                                {"Quant", Tipo::Inteiro}, {"Prio", Tipo::Inteiro},
+                                {"Folga", Tipo::Inteiro}, {"TipoSv", Tipo::Texto}};
     return c;
 }
 const QList<Campo>& CamposBasico() {
-    static const QList<Campo> c{{"Num", "TEXT"}, {"PstGrd", "TEXT"},  {"Nome", "TEXT"},
-                                {"PR", "TEXT"},  {"Ini", "TEXT"},     {"Fim", "TEXT"},
-                                {"USv", "TEXT"}, {"Antig", "INTEGER"}};
+    static const QList<Campo> c{{"Num", Tipo::Texto},  {"PstGrd", Tipo::Texto},
+                                {"Nome", Tipo::Texto}, {"PR", Tipo::Texto},
+                                {"Ini", Tipo::Data},   {"Fim", Tipo::Data},
+                                {"USv", Tipo::Texto},  {"Antig", Tipo::Inteiro}};
     return c;
 }
 const QList<Campo>& CamposHist() {
-    static const QList<Campo> c{{"Dia", "TEXT"},
-                                {"CodSv", "INTEGER"},
-                                {"Descr", "TEXT"},
-                                {"Num", "TEXT"},
-                                {"PtVm", "TEXT"}};
+    static const QList<Campo> c{{"Dia", Tipo::Data},
+                                {"CodSv", Tipo::Inteiro},
+                                {"Descr", Tipo::Texto},
+                                {"Num", Tipo::Texto},
+                                {"PtVm", Tipo::Texto}};
     return c;
 }
 const QList<Campo>& CamposSvN() {
-    static const QList<Campo> c{{"Num", "TEXT"},
-                                {"Pt", "INTEGER"},
-                                {"Vm", "INTEGER"},
-                                {"USvPt", "TEXT"},
-                                {"USvVm", "TEXT"}};
+    static const QList<Campo> c{{"Num", Tipo::Texto},
+                                {"Pt", Tipo::Inteiro},
+                                {"Vm", Tipo::Inteiro},
+                                {"USvPt", Tipo::Texto},
+                                {"USvVm", Tipo::Texto}};
     return c;
 }
 
@@ -54,6 +64,83 @@ const QList<Campo>& CamposDe(const QString& tabela) {
     if (tabela == QLatin1String("Hist"))
         return CamposHist();
     return CamposSvN();
+}
+
+// The value a variant of type T holds, without a conversion.
+template <typename T> const T& Conteudo(const QVariant& v) {
+    return *static_cast<const T*>(v.constData());
+}
+
+// What SQLite gives back for NULL.
+QVariant Nulo() {
+    return QVariant(QMetaType::fromType<QString>());
+}
+
+// The value as it is stored and read back: a qlonglong, a non-null QString, or
+// NULL for an empty date. Throws for a value the field cannot hold.
+QVariant Armazenado(const Campo& campo, const QVariant& v, const QString& tabela, qsizetype linha) {
+    const auto recusa = [&] {
+        return Falha(QStringLiteral("Valor inválido para o campo %1 da tabela %2 (linha %3): "
+                                    "\"%4\"")
+                         .arg(QLatin1String(campo.nome), tabela)
+                         .arg(linha + 1)
+                         .arg(v.toString()));
+    };
+    switch (campo.tipo) {
+    case Tipo::Texto: {
+        if (v.typeId() == QMetaType::QString && !Conteudo<QString>(v).isNull())
+            return v;
+        QString texto = v.isNull() ? QString() : v.toString();
+        if (texto.isNull())
+            texto = QLatin1String(""); // '' in the table, never NULL
+        return texto;
+    }
+    case Tipo::Data: {
+        if (v.isNull())
+            return Nulo();
+        QDate dia;
+        if (v.typeId() == QMetaType::QDate) {
+            dia = v.toDate();
+            if (dia.isNull())
+                return Nulo();
+        } else if (v.typeId() == QMetaType::QDateTime)
+            dia = v.toDateTime().date();
+        else if (v.typeId() == QMetaType::QString) {
+            const QString texto = v.toString();
+            if (texto.isEmpty())
+                return Nulo();
+            dia = QDate::fromString(texto, Qt::ISODate);
+        } else {
+            throw recusa();
+        }
+        if (!dia.isValid())
+            throw recusa();
+        return dia.toString(Qt::ISODate);
+    }
+    case Tipo::Inteiro: {
+        bool ok = false;
+        qlonglong n = 0;
+        switch (v.typeId()) {
+        case QMetaType::Int:
+            return qlonglong(Conteudo<int>(v));
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            n = v.toLongLong(&ok);
+            break;
+        case QMetaType::QString:
+            n = v.toString().trimmed().toLongLong(&ok);
+            break;
+        default:
+            break;
+        }
+        if (!ok)
+            throw recusa();
+        return n;
+    }
+    }
+    throw recusa();
 }
 
 QString Rodizio(int n) {
@@ -106,13 +193,8 @@ void DMGeral::EsqueceBanco(Banco banco) {
 }
 
 void DMGeral::DefinePastaBackup(const QString& pasta) {
+    Fecha(Banco::Backup);
     EsqueceBanco(Banco::Backup);
-    auto& c = conexoes[1];
-    if (c) {
-        QSqlDatabase::database(c->nome, false).close();
-        QSqlDatabase::removeDatabase(c->nome);
-        c.reset();
-    }
     pastas[1] = pasta;
 }
 
@@ -140,7 +222,61 @@ QStringList DMGeral::Campos(const QString& tabela) {
     return nomes;
 }
 
-QSqlDatabase DMGeral::Banco_(Banco banco) {
+QString DMGeral::Danificado(Banco banco, const QString& oque) const {
+    if (banco == Banco::Backup)
+        return QStringLiteral("A cópia de segurança em %1 não pode ser usada: %2.")
+            .arg(Pasta(banco), oque);
+    return QStringLiteral("O cadastro da pasta de dados %1 está danificado: %2.\n"
+                          "O programa não continua, para que nada seja gravado sobre ele. "
+                          "Recupere a cópia de segurança (item 14 da guia /Manutenção/, "
+                          "\"Cópia de Segurança\"), que está em %3.")
+        .arg(Pasta(banco), oque, Pasta(Banco::Backup));
+}
+
+void DMGeral::ConfereTabelas(QSqlDatabase& db, Banco banco) {
+    // The fields of every table, in stored order, as the file declares them.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT m.name, p.name, p.type FROM sqlite_master m, "
+                               "pragma_table_info(m.name) p WHERE m.type = 'table' "
+                               "ORDER BY m.name, p.cid")))
+        throw Falha(
+            Danificado(banco, QStringLiteral("o arquivo %1 não é um banco de dados "
+                                             "legível (%2)")
+                                  .arg(QLatin1String(NomeArquivo), TextoErro(q.lastError()))));
+    QHash<QString, QStringList> encontradas;
+    while (q.next())
+        encontradas[q.value(0).toString().toLower()]
+            << q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString();
+    QStringList faltam;
+    for (const QString& tabela : NomesTabelas()) {
+        QStringList devidos;
+        for (const Campo& campo : CamposDe(tabela))
+            devidos << QLatin1String(campo.nome) + QLatin1Char(' ') +
+                           QLatin1String(campo.Declarado());
+        const auto it = encontradas.constFind(tabela.toLower());
+        if (it == encontradas.constEnd()) {
+            faltam << tabela;
+            continue;
+        }
+        if (it->join(QLatin1Char(','))
+                .compare(devidos.join(QLatin1Char(',')), Qt::CaseInsensitive) != 0)
+            throw Falha(Danificado(
+                banco, QStringLiteral("a tabela %1 não tem os campos do cadastro (tem %2; "
+                                      "devia ter %3)")
+                           .arg(tabela, it->join(QStringLiteral(", ")),
+                                devidos.join(QStringLiteral(", ")))));
+    }
+    if (faltam.size() == NomesTabelas().size())
+        throw Falha(Danificado(banco, QStringLiteral("o arquivo %1 não tem nenhuma das tabelas "
+                                                     "do cadastro")
+                                          .arg(QLatin1String(NomeArquivo))));
+    if (!faltam.isEmpty())
+        throw Falha(Danificado(banco, (faltam.size() == 1 ? QStringLiteral("falta a tabela %1")
+                                                          : QStringLiteral("faltam as tabelas %1"))
+                                          .arg(faltam.join(QStringLiteral(", ")))));
+}
+
+QSqlDatabase DMGeral::Banco_(Banco banco, bool cria) {
     auto& c = conexoes[static_cast<int>(banco)];
     if (c)
         return QSqlDatabase::database(c->nome, false);
@@ -148,6 +284,10 @@ QSqlDatabase DMGeral::Banco_(Banco banco) {
     const QString pasta = Pasta(banco);
     if (!QFileInfo(pasta).isDir())
         throw Falha(QStringLiteral("A pasta do banco de dados não existe: %1").arg(pasta));
+    // Opening a file that is not there would create an empty one.
+    if (!cria && !QFileInfo::exists(Arquivo(banco)))
+        throw Falha(Danificado(
+            banco, QStringLiteral("falta o arquivo %1").arg(QLatin1String(NomeArquivo))));
     auto nova = std::make_unique<Conexao>();
     nova->nome = QStringLiteral("tarvolim-%1-%2")
                      .arg(reinterpret_cast<quintptr>(this))
@@ -163,37 +303,77 @@ QSqlDatabase DMGeral::Banco_(Banco banco) {
     }
     c = std::move(nova);
     QSqlQuery q(db);
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
-        q.exec(QLatin1String(pragma));
-    // Every table the program uses exists from here on.
-    for (const QString& tabela : NomesTabelas()) {
-        QStringList definicao;
-        for (const Campo& campo : CamposDe(tabela))
-            definicao << QStringLiteral("%1 %2").arg(QLatin1String(campo.nome),
-                                                     QLatin1String(campo.tipo));
-        if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
-                        .arg(tabela, definicao.join(QStringLiteral(", ")))))
-            throw Falha(QStringLiteral("Não foi possível criar a tabela %1: %2")
-                            .arg(tabela, TextoErro(q.lastError())));
-    }
-    q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS HistDia ON Hist (Dia)"));
-    // The text files a transaction replaces, until they are in place.
-    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS Pendencias (Arquivo TEXT NOT NULL, "
-                               "Conteudo BLOB NOT NULL)")))
-        throw Falha(QStringLiteral("Não foi possível criar a tabela Pendencias: %1")
-                        .arg(TextoErro(q.lastError())));
-    try {
-        ConcluiPendencias(banco);
-    } catch (const Falha&) {
-        // Tried again at the next opening.
+    // Closes the connection when the file cannot be used as it is.
+    const auto desiste = [&] {
         q = QSqlQuery();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(c->nome);
         c.reset();
+    };
+    try {
+        if (cria) {
+            db.transaction();
+            for (const QString& tabela : NomesTabelas()) {
+                QStringList definicao;
+                for (const Campo& campo : CamposDe(tabela))
+                    definicao << QStringLiteral("%1 %2").arg(QLatin1String(campo.nome),
+                                                             QLatin1String(campo.Declarado()));
+                if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                                .arg(tabela, definicao.join(QStringLiteral(", ")))))
+                    throw Falha(QStringLiteral("Não foi possível criar a tabela %1: %2")
+                                    .arg(tabela, TextoErro(q.lastError())));
+            }
+            if (!db.commit())
+                throw Falha(QStringLiteral("Não foi possível criar as tabelas em %1: %2")
+                                .arg(Arquivo(banco), TextoErro(db.lastError())));
+        }
+        // Nothing is written into a file before its tables are found right.
+        ConfereTabelas(db, banco);
+        for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
+            q.exec(QLatin1String(pragma));
+        q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS HistDia ON Hist (Dia)"));
+        // The text files a transaction replaces, until they are in place.
+        if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS Pendencias (Arquivo TEXT NOT NULL, "
+                                   "Conteudo BLOB NOT NULL)")))
+            throw Falha(QStringLiteral("Não foi possível criar a tabela Pendencias: %1")
+                            .arg(TextoErro(q.lastError())));
+        // A failure here is tried again at the next opening.
+        ConcluiPendencias(banco);
+    } catch (const Falha&) {
+        desiste();
         throw;
     }
     return db;
+}
+
+void DMGeral::Fecha(Banco banco) {
+    auto& c = conexoes[static_cast<int>(banco)];
+    if (!c)
+        return;
+    if (c->profundidade > 0)
+        throw Falha(QStringLiteral("O banco de dados não pode ser fechado durante uma gravação."));
+    QSqlDatabase::database(c->nome, false).close();
+    QSqlDatabase::removeDatabase(c->nome);
+    c.reset();
+}
+
+void DMGeral::Esquece() {
+    for (const Banco banco : {Banco::Principal, Banco::Backup})
+        Fecha(banco);
+    memoria.clear();
+}
+
+void DMGeral::CriaBanco(Banco banco) {
+    Fecha(banco);
+    EsqueceBanco(banco);
+    // A journal left beside the old file belongs to it, not to the new one.
+    for (const char* sufixo : {"", "-wal", "-shm", "-journal"}) {
+        const QString arquivo = Arquivo(banco) + QLatin1String(sufixo);
+        if (QFileInfo::exists(arquivo) && !QFile::remove(arquivo))
+            throw Falha(QStringLiteral("Não foi possível substituir o arquivo %1").arg(arquivo));
+    }
+    Banco_(banco, true);
 }
 
 void DMGeral::ConcluiPendencias(Banco banco) {
@@ -204,7 +384,8 @@ void DMGeral::ConcluiPendencias(Banco banco) {
         havia = true;
         const QString nome = q.value(0).toString();
         try {
-            ArquivoTexto::GravaBytes(QDir(Pasta(banco)).filePath(nome), q.value(1).toByteArray());
+            ArquivoTexto::GravaBytes(QDir(Pasta(banco)).filePath(nome), q.value(1).toByteArray(),
+                                     AbreArquivo);
         } catch (const Falha& f) {
             throw Falha(QStringLiteral("A última gravação foi interrompida e o arquivo %1 não "
                                        "pôde ser completado.\n%2")
@@ -243,7 +424,7 @@ void DMGeral::Executa(QSqlQuery& q, const QString& contexto) {
 void DMGeral::ExecutaComando(const QString& sql, const QVariantList& valores,
                              const QString& contexto) {
     // contexto names the table the statement changes.
-    Esquece(Banco::Principal, contexto);
+    EsqueceTabela(Banco::Principal, contexto);
     Transacao t(*this, Banco::Principal);
     QSqlQuery q = Prepara(Banco::Principal, sql);
     for (const QVariant& v : valores)
@@ -335,7 +516,8 @@ void DMGeral::Transacao::Confirma() {
 void DMGeral::Transacao::GravaArquivo(const QString& nome, const QStringList& linhas) {
     const QByteArray bytes = ArquivoTexto::Codifica(linhas);
     auto& c = *dm.conexoes[static_cast<int>(banco)];
-    c.arquivos.push_back(ArquivoTexto::Prepara(QDir(dm.Pasta(banco)).filePath(nome), bytes));
+    c.arquivos.push_back(
+        ArquivoTexto::Prepara(QDir(dm.Pasta(banco)).filePath(nome), bytes, dm.AbreArquivo));
     QSqlQuery q = dm.Prepara(
         banco, QStringLiteral("INSERT INTO Pendencias (Arquivo, Conteudo) VALUES (?, ?)"));
     q.addBindValue(nome);
@@ -409,15 +591,21 @@ int DMGeral::Cursor::Inteiro(int indice) const {
     const QVariant& v = dados->linhas[atual][indice];
     if (v.isNull())
         return 0;
-    const int tipo = v.typeId();
-    if (tipo == QMetaType::LongLong || tipo == QMetaType::Int)
-        return v.toInt();
-    bool ok = false;
-    const int n = v.toString().trimmed().toInt(&ok);
-    if (!ok)
+    bool ok = true;
+    qlonglong n = 0;
+    switch (v.typeId()) {
+    case QMetaType::LongLong: // what SQLite returns for an integer
+        n = Conteudo<qlonglong>(v);
+        break;
+    case QMetaType::Int:
+        return Conteudo<int>(v);
+    default:
+        n = v.toString().trimmed().toLongLong(&ok);
+    }
+    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
         throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
                         .arg(v.toString(), dados->campos.value(indice)));
-    return n;
+    return static_cast<int>(n);
 }
 
 Data DMGeral::Cursor::DataCampo(const QString& campo) const {
@@ -443,7 +631,7 @@ DMGeral::Cursor DMGeral::AbreTabela(Banco banco, const QString& nome) {
     return Cursor(dados);
 }
 
-void DMGeral::Esquece(Banco banco, const QString& tabela) {
+void DMGeral::EsqueceTabela(Banco banco, const QString& tabela) {
     memoria.erase(std::make_pair(static_cast<int>(banco), tabela));
 }
 
@@ -456,7 +644,31 @@ qint64 DMGeral::ContaLinhas(Banco banco, const QString& nome) {
 
 void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVariantList>& linhas) {
     const QString tabela = NomeTabela(nome);
+    const QList<Campo>& definicao = CamposDe(tabela);
     const QStringList campos = Campos(tabela);
+    // Every value as the table holds it, before anything is written: this is
+    // also what a read would return.
+    auto escritas = std::make_shared<Linhas>();
+    for (int i = 0; i < campos.size(); ++i) {
+        escritas->campos << campos[i];
+        escritas->indices.insert(campos[i].toLower(), i);
+        escritas->indices.insert(campos[i], i);
+    }
+    escritas->linhas.reserve(linhas.size());
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        const QVariantList& linha = linhas[i];
+        if (linha.size() != campos.size())
+            throw Falha(QStringLiteral("Linha com %1 campos para a tabela %2 (%3 campos)")
+                            .arg(linha.size())
+                            .arg(tabela)
+                            .arg(campos.size()));
+        QVariantList armazenada;
+        armazenada.reserve(linha.size());
+        for (qsizetype k = 0; k < linha.size(); ++k)
+            armazenada << Armazenado(definicao[k], linha[k], tabela, i);
+        escritas->linhas << std::move(armazenada);
+    }
+
     Transacao t(*this, banco);
     QSqlQuery apaga = Prepara(banco, QStringLiteral("DELETE FROM %1").arg(tabela));
     Executa(apaga, tabela);
@@ -468,10 +680,11 @@ void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVar
             banco, QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
                        .arg(tabela, campos.join(','), QStringList(quantas, marcadores).join(',')));
     };
+    const QList<QVariantList>& valores = escritas->linhas;
     std::optional<QSqlQuery> cheia;
-    for (qsizetype inicio = 0; inicio < linhas.size(); inicio += linhasPorInsercao) {
+    for (qsizetype inicio = 0; inicio < valores.size(); inicio += linhasPorInsercao) {
         const int quantas =
-            static_cast<int>(qMin<qsizetype>(linhasPorInsercao, linhas.size() - inicio));
+            static_cast<int>(qMin<qsizetype>(linhasPorInsercao, valores.size() - inicio));
         QSqlQuery parcial;
         QSqlQuery* q;
         if (quantas == linhasPorInsercao) {
@@ -483,28 +696,12 @@ void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVar
             q = &parcial;
         }
         int posicao = 0;
-        for (qsizetype i = inicio; i < inicio + quantas; ++i) {
-            const QVariantList& linha = linhas[i];
-            if (linha.size() != campos.size())
-                throw Falha(QStringLiteral("Linha com %1 campos para a tabela %2 (%3 campos)")
-                                .arg(linha.size())
-                                .arg(tabela)
-                                .arg(campos.size()));
-            for (const QVariant& v : linha)
+        for (qsizetype i = inicio; i < inicio + quantas; ++i)
+            for (const QVariant& v : valores[i])
                 q->bindValue(posicao++, v);
-        }
         Executa(*q, tabela);
     }
-    // What a read would now return (a date bound as QDate reads back as its
-    // ISO text, which the cursor reads the same way).
-    auto escritas = std::make_shared<Linhas>();
-    for (int i = 0; i < campos.size(); ++i) {
-        escritas->campos << campos[i];
-        escritas->indices.insert(campos[i].toLower(), i);
-        escritas->indices.insert(campos[i], i);
-    }
-    escritas->linhas = linhas;
-    memoria[std::make_pair(static_cast<int>(banco), tabela)] = escritas;
+    memoria[std::make_pair(static_cast<int>(banco), tabela)] = std::move(escritas);
     t.Confirma();
 }
 

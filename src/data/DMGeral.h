@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+class QSaveFile;
+
 // The two databases: the data folder's and the backup folder's.
 enum class Banco { Principal, Backup };
 
@@ -38,6 +40,13 @@ struct FiltroHist {
 // ("Tarvolim.db"). Tables are read in stored (rowid) order and rewritten whole;
 // every statement is a typed call with bound parameters. Any failure throws
 // Falha; a write that fails leaves its tables as they were.
+//
+// Stored values: an integer field holds an integer, a text field a text ('' when
+// empty, never NULL), a date field its ISO text "yyyy-mm-dd" or NULL when empty.
+// The table writer converts what it is handed, so no caller can store anything
+// else. The database and its tables are created only by CriaBanco; opening a
+// folder whose file or tables are missing, or whose tables do not have the
+// register's fields, is an error.
 class DMGeral {
 public:
     DMGeral(const QString& pastaPrincipal, const QString& pastaBackup);
@@ -51,8 +60,16 @@ public:
     QString Arquivo(Banco banco) const;
     // Points the backup database elsewhere (closes its connection).
     void DefinePastaBackup(const QString& pasta);
-    // Opens the database, creating the file and the missing tables.
+    // Opens the database and checks its tables (throws Falha naming what is
+    // missing or wrong); finishes a file replacement a crash interrupted.
     void Prepara(Banco banco);
+    // A new database in the folder of banco, with the 33 tables empty, in place
+    // of the file that is there.
+    void CriaBanco(Banco banco);
+    // Forgets every table read or written and closes both databases; the next
+    // statement opens the files again. Every operation that replaces a database
+    // file calls it first. Refused inside a transaction.
+    void Esquece();
 
     // "Sv.DB", "basico.db", "Sv7.DB", "Hist" ... -> "Sv", "Basico", "Sv7", "Hist".
     // Throws Falha for a name that is not one of the 33 tables.
@@ -91,7 +108,10 @@ public:
     Cursor AbreTabela(Banco banco, const QString& nome);
     // Deletes every row of the table and appends the given rows in order, in one
     // transaction. Each row holds the table's fields in their stored order; a
-    // Data goes in as a QDate (or a null QVariant for an empty date).
+    // date goes in as a QDate or its ISO text (a null QVariant, a null QDate or
+    // an empty text for an empty date), a text as anything QVariant turns into
+    // a text (null is ''), an integer as a number or the text of one. A value
+    // that does not convert throws Falha and nothing is written.
     void SubstituiLinhas(Banco banco, const QString& nome, const QList<QVariantList>& linhas);
     qint64 ContaLinhas(Banco banco, const QString& nome);
 
@@ -124,6 +144,9 @@ public:
     // preparados", "tabelas gravadas", "arquivos no lugar", "pendencias
     // apagadas"), so that tests can stop the program there.
     std::function<void(const char* passo)> AoGravar;
+    // Opens the files a transaction replaces; empty for the disk itself. Tests
+    // hand one that fails as a full disk does.
+    std::function<std::unique_ptr<QSaveFile>(const QString& caminho)> AbreArquivo;
 
     // --- The statements of the system ---
     QList<LinhaHist> ConsultaHist(const FiltroHist& filtro);
@@ -152,16 +175,21 @@ public:
 
 private:
     struct Conexao;
-    QSqlDatabase Banco_(Banco banco);
+    QSqlDatabase Banco_(Banco banco, bool cria = false);
+    void Fecha(Banco banco);
+    // Throws Falha when a table is missing or its fields are not the register's.
+    void ConfereTabelas(QSqlDatabase& db, Banco banco);
+    QString Danificado(Banco banco, const QString& oque) const;
     QSqlQuery Prepara(Banco banco, const QString& sql);
     void Executa(QSqlQuery& q, const QString& contexto);
     // Reads every row a query returns.
     static std::shared_ptr<Linhas> LeTudo(QSqlQuery& q);
     // The tables as last read or written, so that a table read again and again
-    // with no write in between costs one read. Cleared for a database whose
-    // transaction is undone.
+    // with no write in between costs one read. It holds what SQLite returns: a
+    // written table is kept as the writer converted it, with the types a read
+    // gives back. Cleared for a database whose transaction is undone.
     std::map<std::pair<int, QString>, std::shared_ptr<const Linhas>> memoria;
-    void Esquece(Banco banco, const QString& tabela);
+    void EsqueceTabela(Banco banco, const QString& tabela);
     void EsqueceBanco(Banco banco);
     void ExecutaComando(const QString& sql, const QVariantList& valores, const QString& contexto);
     // Writes the files whose replacement a committed transaction recorded, then

@@ -81,14 +81,12 @@ void InstalaPastaDados(const QString& pasta, Data hoje) {
     PastaDados(pasta, relogio).GeraPstGrd();
     grava(QStringLiteral("Impressao.Txt"), LinhasRecurso(QStringLiteral("Impressao.txt")));
 
-    for (const char* figura : {"Bandeira.bmp", "Capa1.bmp", "Capa2.bmp"}) {
-        QFile f(d.filePath(QLatin1String(figura)));
-        if (!f.open(QIODevice::WriteOnly) || f.write(Recurso(QLatin1String(figura))) < 0)
-            throw Falha(QStringLiteral("Não foi possível gravar %1").arg(f.fileName()));
-    }
+    for (const char* figura : {"Bandeira.bmp", "Capa1.bmp", "Capa2.bmp"})
+        ArquivoTexto::GravaBytes(d.filePath(QLatin1String(figura)), Recurso(QLatin1String(figura)));
 
+    // The only place where the tables of the data folder are created.
     DMGeral dm(pasta, PastaBackupPadrao(pasta));
-    dm.Prepara(Banco::Principal);
+    dm.CriaBanco(Banco::Principal);
 }
 
 } // namespace Instalacao

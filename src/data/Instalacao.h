@@ -10,8 +10,9 @@ namespace Instalacao {
 
 // True when the folder does not exist yet or holds nothing.
 bool PastaNova(const QString& pasta);
-// Creates the folder and everything an installation carries. The last roster
-// date and the roster period start as the day before hoje.
+// Creates the folder and everything an installation carries, the database with
+// its empty tables included. The last roster date and the roster period start
+// as the day before hoje.
 void InstalaPastaDados(const QString& pasta, Data hoje);
 // "<pasta>/Espelho": the default backup folder.
 QString PastaBackupPadrao(const QString& pasta);

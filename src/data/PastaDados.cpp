@@ -22,7 +22,7 @@ QStringList PastaDados::LeLinhas(const QString& nome) const {
 }
 
 void PastaDados::GravaLinhas(const QString& nome, const QStringList& linhas) const {
-    ArquivoTexto::GravaLinhas(Caminho(nome), linhas);
+    ArquivoTexto::GravaLinhas(Caminho(nome), linhas, AbreArquivo);
 }
 
 Data PastaDados::ConverteData(const QString& linha, const QString& nome) const {
@@ -43,7 +43,8 @@ int PastaDados::ConverteInteiro(const QString& linha, const QString& nome) const
 
 Niveis PastaDados::LeNiveis() const {
     const QString nome = QStringLiteral("Niveis.Txt");
-    const QStringList linhas = LeLinhas(nome);
+    bool utf8 = false;
+    const QStringList linhas = ArquivoTexto::LeLinhas(Caminho(nome), utf8);
     if (linhas.size() < 9)
         throw Falha(QStringLiteral("O arquivo %1 deve ter 9 linhas e tem %2.")
                         .arg(nome)
@@ -51,6 +52,12 @@ Niveis PastaDados::LeNiveis() const {
     Niveis n;
     for (int i = 0; i < 9; ++i)
         n.Linhas[i] = linhas[i];
+    if (utf8)
+        n.Aviso = QStringLiteral("O arquivo %1 está gravado em UTF-8, e não em ISO-8859-1 como "
+                                 "os demais arquivos da pasta de dados; ele foi lido como UTF-8.\n"
+                                 "Confira os textos da capa (item 13 da guia /Manutenção/) e "
+                                 "grave-os de novo.")
+                      .arg(nome);
     return n;
 }
 
@@ -88,7 +95,7 @@ void PastaDados::GravaEntradas(int n) const {
 }
 
 void PastaDados::CopiaArquivo(const QString& origem, const QString& destino) const {
-    ArquivoTexto::Copia(Caminho(origem), Caminho(destino));
+    ArquivoTexto::Copia(Caminho(origem), Caminho(destino), AbreArquivo);
 }
 
 const QStringList& PastaDados::ArquivosIni() {

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
 
+class QSaveFile;
 class Relogio;
 
 // The rank-spelling models: 11 columns (0..10) by 25 rows (0..24) of texts.
@@ -23,6 +26,8 @@ struct Niveis {
     const QString& FotoCapa() const { return Linhas[4]; }
     const QString& PastaBackup() const { return Linhas[5]; }
     const QString& Lema() const { return Linhas[8]; }
+    // What the operator should know about how the file was read (empty: nothing).
+    QString Aviso;
 };
 
 // The small text files of the data folder, each read or rewritten whole. A
@@ -69,6 +74,10 @@ public:
     // first empty cell (at most 24).
     void GeraPstGrd() const;
     QStringList LePstGrd() const;
+
+    // Opens the files the writes above replace; empty for the disk itself.
+    // Tests hand one that fails as a full disk does.
+    std::function<std::unique_ptr<QSaveFile>(const QString& caminho)> AbreArquivo;
 
 private:
     QString pasta;

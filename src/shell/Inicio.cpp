@@ -1,6 +1,7 @@
 #include "shell/Inicio.h"
 
 #include "base/Falha.h"
+#include "data/DMGeral.h"
 #include "data/Instalacao.h"
 #include "model/Sistema.h"
 
@@ -59,6 +60,14 @@ void Inicio::Prepara(Data hoje) {
                                    "gravação?)")
                         .arg(pastaDados));
     }
+    // A register whose database or tables are damaged stops the program here,
+    // before anything is written into the folder.
+    try {
+        DMGeral(pastaDados, PastaBackupInicial()).Prepara(Banco::Principal);
+    } catch (const Falha&) {
+        trava.reset();
+        throw;
+    }
 }
 
 QString Inicio::PastaBackupInicial() const {
@@ -69,6 +78,8 @@ QString Inicio::PastaBackupInicial() const {
 
 void Inicio::PassosIniciais(Sistema& s) {
     s.NiveisCapa = s.pasta.LeNiveis();
+    if (!s.NiveisCapa.Aviso.isEmpty())
+        s.dialogos.Aviso(s.NiveisCapa.Aviso);
     if (forcada) {
         s.dm.DefinePastaBackup(s.NiveisCapa.PastaBackup());
         return;

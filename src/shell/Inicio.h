@@ -22,9 +22,10 @@ public:
     static QString ArquivoAliasesPadrao(); // <configuration folder>/Aliases.ini
 
     // Resolves the data folder, installs it when new (the last roster date is
-    // the day before hoje) and locks it. Throws Falha when another run holds
-    // it; refuses (Recusa), writing nothing, a folder that is neither new nor
-    // a register.
+    // the day before hoje) and locks it. Throws Falha when another run holds it,
+    // or when the folder holds a register whose database or tables are missing
+    // or not the register's; refuses (Recusa) a folder that is neither new nor
+    // a register. Nothing is written in either case.
     void Prepara(Data hoje);
     const QString& PastaDados() const { return pastaDados; }
     bool PastaForcada() const { return forcada; }

@@ -2,8 +2,10 @@
 #include "data/ArquivoTexto.h"
 #include "data/Instalacao.h"
 #include "support/AmbienteTeste.h"
+#include "support/DiscoLimitado.h"
 #include "support/Registro.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -115,6 +117,86 @@ private slots:
             QVERIFY2(p.size() <= 7, qPrintable(p));
         QVERIFY(a.sis->pasta.LeLinhas("Manual.Txt").first().startsWith("000"));
         QVERIFY(!Instalacao::PastaNova(a.Pasta()));
+    }
+    // A line longer than a text file of the data folder may hold stops the
+    // reading with the file and the line named.
+    void linha_longa_data() {
+        QTest::addColumn<int>("tamanho");
+        QTest::addColumn<bool>("lida");
+        QTest::newRow("no limite") << ArquivoTexto::MaxCaracteresLinha << true;
+        QTest::newRow("um a mais") << ArquivoTexto::MaxCaracteresLinha + 1 << false;
+        QTest::newRow("10 MB") << 10 * 1024 * 1024 << false;
+    }
+    void linha_longa() {
+        QFETCH(int, tamanho);
+        QFETCH(bool, lida);
+        AmbienteTeste a;
+        GravaBytes(a.sis->pasta.Caminho("SemExped.Txt"),
+                   "01/03/24\r\n" + QByteArray(tamanho, '9') + "\r\n02/03/24\r\n");
+        try {
+            QCOMPARE(a.sis->pasta.LeLinhas("SemExped.Txt").value(1).size(), tamanho);
+            QVERIFY(lida);
+        } catch (const Falha& f) {
+            QVERIFY(!lida);
+            QVERIFY2(f.Mensagem().contains("O arquivo SemExped.Txt está danificado: a linha 2 tem"),
+                     qPrintable(f.Mensagem().left(300)));
+            QVERIFY(f.Mensagem().size() < 400); // the line itself is not quoted
+        }
+    }
+
+    // Niveis.Txt written in UTF-8 is read as UTF-8, with a warning that names
+    // it; the usual ISO-8859-1 and plain ASCII are read without one.
+    void niveis_em_utf8() {
+        AmbienteTeste a;
+        const QStringList linhas{"Organização", "Unidade",   "",
+                                 "Cidade - UF", "Capa1.bmp", "/x/Espelho",
+                                 "0",           "",          "Segurança em Nossas Fronteiras"};
+        const QString caminho = a.sis->pasta.Caminho("Niveis.Txt");
+        GravaBytes(caminho, linhas.join("\r\n").toUtf8() + "\r\n");
+        Niveis n = a.sis->pasta.LeNiveis();
+        QCOMPARE(QStringList(n.Linhas.begin(), n.Linhas.end()), linhas);
+        QVERIFY(n.Aviso.contains("Niveis.Txt está gravado em UTF-8"));
+        a.sis->pasta.GravaNiveis(n);
+        QCOMPARE(BytesDoArquivo(caminho), linhas.join("\r\n").toLatin1() + "\r\n");
+        n = a.sis->pasta.LeNiveis();
+        QCOMPARE(QStringList(n.Linhas.begin(), n.Linhas.end()), linhas);
+        QVERIFY(n.Aviso.isEmpty());
+        // ISO-8859-1 bytes that happen to look like UTF-8 would need two
+        // unusual letters in a row; one accented letter is not enough.
+        GravaBytes(caminho, "Org\xe3o\r\nU\r\nU\r\nU\r\nCapa1.bmp\r\n/x\r\n0\r\n\r\nLema\r\n");
+        QCOMPARE(a.sis->pasta.LeNiveis().Organizacao(), QStringLiteral("Orgão"));
+        QVERIFY(a.sis->pasta.LeNiveis().Aviso.isEmpty());
+    }
+
+    // A text file written on a disk that fills up: refused as a full disk, the
+    // old file stays byte for byte and nothing is left beside it.
+    void disco_cheio_data() {
+        QTest::addColumn<qint64>("livres");
+        QTest::newRow("nenhum byte") << qint64(0);
+        QTest::newRow("metade") << qint64(10);
+        QTest::newRow("falta um byte") << qint64(19);
+    }
+    void disco_cheio() {
+        QFETCH(qint64, livres);
+        AmbienteTeste a;
+        const QByteArray antes = a.Bytes("DataIniFim.Txt");
+        DiscoLimitado disco(livres);
+        disco.Instala(*a.sis);
+        try {
+            a.sis->pasta.GravaDataIniFim(D(1, 3, 2024), D(31, 3, 2024)); // 20 bytes
+            QFAIL("sem falha");
+        } catch (const Falha& f) {
+            QCOMPARE(f.Mensagem(),
+                     QStringLiteral("Não foi possível gravar o arquivo DataIniFim.Txt: disco "
+                                    "cheio.\nO arquivo ficou como estava. Libere espaço no disco "
+                                    "e repita a operação."));
+        }
+        QCOMPARE(a.Bytes("DataIniFim.Txt"), antes);
+        QCOMPARE(QDir(a.Pasta()).entryList({"DataIniFim.Txt*"}, QDir::Files | QDir::Hidden),
+                 QStringList({"DataIniFim.Txt"}));
+        disco.livres = 20;
+        a.sis->pasta.GravaDataIniFim(D(1, 3, 2024), D(31, 3, 2024));
+        QCOMPARE(a.Bytes("DataIniFim.Txt"), QByteArray("01/03/24\r\n31/03/24\r\n"));
     }
 };
 REGISTRA_TESTE(TesteArquivos)

@@ -1,8 +1,10 @@
 #include "base/Falha.h"
+#include "base/Tenta.h"
 #include "engine/Escalacao.h"
 #include "engine/Previsao.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
+#include "support/DiscoLimitado.h"
 #include "support/Registro.h"
 
 #include <QDir>
@@ -127,6 +129,35 @@ private slots:
         };
         QVERIFY_THROWS_EXCEPTION(Falha, Escala(a, domingo + 4));
         a.Reabre();
+        QCOMPARE(Estado(a), antes);
+        QCOMPARE(QDir(a.Pasta()).entryList({"Escala.Txt*"}, QDir::Files | QDir::Hidden),
+                 QStringList({"Escala.Txt"}));
+    }
+    // A commit on a disk that fills up while the new last roster date is
+    // written: refused with the full disk named, and the old register stays
+    // whole, at once and at the next start.
+    void escalar_com_disco_cheio_data() {
+        QTest::addColumn<qint64>("livres");
+        QTest::newRow("nenhum byte") << qint64(0);
+        QTest::newRow("parte da data") << qint64(5);
+    }
+    void escalar_com_disco_cheio() {
+        QFETCH(qint64, livres);
+        AmbienteTeste a;
+        RegistroTresMilitares(a);
+        const QStringList antes = Estado(a);
+        DiscoLimitado disco(livres);
+        disco.Instala(*a.sis);
+        PreparaEscala(a, domingo + 4);
+        PrevisaoPreta(*a.sis, domingo + 4);
+        a.dialogos.EsperaAviso("Não foi possível gravar o arquivo Escala.Txt: disco cheio.");
+        QVERIFY(!Tenta(a.dialogos, [&] { Escalar(*a.sis); }));
+        QVERIFY(a.dialogos.ScriptCumprido());
+        QCOMPARE(disco.falhas, 1);
+        QCOMPARE(Estado(a), antes);
+        QCOMPARE(a.Linhas("Pendencias").size(), 0);
+        a.Reabre();
+        a.sis->dm.Prepara(Banco::Principal);
         QCOMPARE(Estado(a), antes);
         QCOMPARE(QDir(a.Pasta()).entryList({"Escala.Txt*"}, QDir::Files | QDir::Hidden),
                  QStringList({"Escala.Txt"}));

@@ -191,6 +191,10 @@ private slots:
         QVERIFY(a.dialogos.Textos.isEmpty());
         QCOMPARE(a.Linhas("Basico").last(),
                  QStringList({"7", "Subtene", "BARBOSA DOS SAN", "", "", "", "", "9999"}));
+        // As stored: no absence code and no last duties are '', no dates NULL.
+        QCOMPARE(a.Consulta("SELECT Num FROM Basico WHERE PR = '' AND USv = '' AND Ini IS NULL "
+                            "AND Fim IS NULL ORDER BY rowid"),
+                 QList<QVariantList>({{"12"}, {"7"}}));
         QCOMPARE(f.Edit(2)->text(), QString());
         QCOMPARE(f.W<QComboBox>("ComboBox1")->currentIndex(), -1);
         a.dialogos.EsperaAviso("Após inclusão");

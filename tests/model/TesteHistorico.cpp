@@ -35,6 +35,7 @@ private slots:
         // The backup gets the table, reloaded, not what memory held.
         s.VetHist[1].Num = "99";
         QDir().mkpath(a.PastaBackup());
+        a.sis->dm.CriaBanco(Banco::Backup);
         GravaVetHist(s, Banco::Backup);
         QCOMPARE(a.Coluna("Hist", "Num", Banco::Backup), QStringList({"12", "7"}));
     }

@@ -3,6 +3,7 @@
 #include "support/Registro.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 // Duty and personnel records: loaders, savers and their rules.
@@ -33,6 +34,7 @@ private slots:
         CarregaVetSv(s, Banco::Principal);
         QCOMPARE(s.VetSv[4].Descr, QStringLiteral("Antigo"));
         QDir().mkpath(a.PastaBackup());
+        a.sis->dm.CriaBanco(Banco::Backup);
         CarregaVetSv(s, Banco::Backup);
         for (int k = 1; k <= 30; ++k) {
             QVERIFY(!s.VetSv[k].Definido());
@@ -104,6 +106,84 @@ private slots:
         QCOMPARE(s.VetBas[3].Antig, 9999);
     }
 
+    // After a save of the personnel an empty text is '' and only the empty
+    // dates are NULL, so that a query for the empty absence code finds everyone
+    // present.
+    void pessoal_gravado_com_textos_vazios() {
+        AmbienteTeste a;
+        Sistema& s = *a.sis;
+        s.VetBas[1] = RegistroVazio();
+        s.VetBas[1].Num = "7";
+        s.VetBas[2] = RegistroVazio();
+        s.VetBas[2].Num = "8";
+        s.VetBas[2].PR = "R";
+        s.VetBas[2].Ini = D(1, 3, 2024);
+        s.VetBas[2].Fim = D(9, 3, 2024);
+        s.VetBas[3] = RegistroVazio();
+        s.VetBas[3].Num = "9";
+        GravaVetBas(s, Banco::Principal);
+        const QVariant nulo;
+        const QString v = QLatin1String("");
+        const QList<QVariantList> brutas = a.Brutas("Basico");
+        QCOMPARE(brutas.size(), 3);
+        for (int i : {0, 2}) {
+            const QVariantList esperada{i == 0 ? "7" : "9", v, v, v, nulo, nulo, v, 9999};
+            for (int k = 0; k < esperada.size(); ++k) {
+                QCOMPARE(brutas[i][k].isNull(), esperada[k].isNull());
+                QCOMPARE(brutas[i][k].toString(), esperada[k].toString());
+            }
+        }
+        QCOMPARE(a.Consulta("SELECT Num FROM Basico WHERE PR = '' ORDER BY rowid"),
+                 QList<QVariantList>({{"7"}, {"9"}}));
+        QCOMPARE(a.Consulta("SELECT Ini, Fim FROM Basico WHERE PR = 'R'"),
+                 QList<QVariantList>({{"2024-03-01", "2024-03-09"}}));
+    }
+
+    // The file replaced under a running program, as a restore does: once the
+    // store has forgotten, every loader reads the new rows and every saver
+    // writes into the new file.
+    void banco_substituido_durante_a_execucao() {
+        AmbienteTeste a;
+        a.Servico(1, "Of Dia");
+        a.Militar("7", "SETE");
+        a.Membro(1, "7", 4, 2);
+        a.Historico(D(1, 3, 2024), 1, "Of Dia", "7");
+        Sistema& s = *a.sis;
+        const auto carrega = [&] {
+            CarregaVetSv(s, Banco::Principal);
+            CarregaVetBas(s, Banco::Principal);
+            CarregaVetHist(s, Banco::Principal);
+            CarregaGrades(s, Banco::Principal);
+        };
+        carrega();
+        QCOMPARE(s.VetBas[1].Num, QStringLiteral("7"));
+
+        AmbienteTeste b;
+        b.Servico(1, "Guarda");
+        b.Militar("12", "DOZE");
+        b.Militar("13", "TREZE");
+        b.Membro(1, "12", 1, 1);
+        b.Membro(1, "13", 2, 2);
+        b.Historico(D(2, 3, 2024), 1, "Guarda", "12 13");
+        b.sis.reset();
+        s.dm.Esquece();
+        const QString arquivo = QDir(a.Pasta()).filePath(DMGeral::NomeArquivo);
+        QVERIFY(QFile::remove(arquivo));
+        QVERIFY(QFile::copy(QDir(b.Pasta()).filePath(DMGeral::NomeArquivo), arquivo));
+
+        carrega();
+        QCOMPARE(s.VetSv[1].Descr, QStringLiteral("Guarda"));
+        QCOMPARE(s.VetBas[1].Num, QStringLiteral("12"));
+        QCOMPARE(s.VetBas[2].Nome, QStringLiteral("TREZE"));
+        QCOMPARE(s.VetHist[1].Num, QStringLiteral("12 13"));
+        QCOMPARE(s.VetHist[1].Dia, D(2, 3, 2024));
+        QCOMPARE(s.Grades.GradeSv[1].Cel(0, 1), QStringLiteral("12"));
+        QCOMPARE(s.Grades.GradeSv[1].Cel(1, 2), QStringLiteral("2"));
+        s.VetBas[2].Nome = "TREZE B";
+        GravaVetBas(s, Banco::Principal);
+        QCOMPARE(a.Coluna("Basico", "Nome"), QStringList({"DOZE", "TREZE B"}));
+    }
+
     void ordena_usv() {
         AmbienteTeste a;
         Sistema& s = *a.sis;
@@ -123,6 +203,7 @@ private slots:
         a.Militar("12", "DOZE");
         Sistema& s = *a.sis;
         QDir().mkpath(a.PastaBackup());
+        a.sis->dm.CriaBanco(Banco::Backup);
         CarregaVetBas(s, Banco::Principal);
         s.VetBas[1].Nome = "NAO GRAVADO";
         GravaVetBas(s, Banco::Backup);

@@ -60,6 +60,23 @@ private slots:
         QCOMPARE(Aliases(arquivo).Pasta("BackUpSv2"), a.PastaBackup());
     }
 
+    // A Niveis.Txt written in UTF-8 is read as such, and the start says so.
+    void niveis_em_utf8_avisado() {
+        AmbienteTeste a;
+        GravaBytes(a.sis->pasta.Caminho("Niveis.Txt"),
+                   QStringLiteral("Organização\r\nU\r\nU\r\nU\r\nCapa1.bmp\r\n%1\r\n0\r\n\r\n"
+                                  "Segurança\r\n")
+                       .arg(a.PastaBackup())
+                       .toUtf8());
+        Inicio inicio(a.Pasta(), a.dir.filePath("Aliases.ini"));
+        inicio.Prepara(D(10, 3, 2024));
+        a.dialogos.EsperaAviso("O arquivo Niveis.Txt está gravado em UTF-8");
+        inicio.PassosIniciais(*a.sis);
+        QVERIFY(a.dialogos.ScriptCumprido());
+        QCOMPARE(a.sis->NiveisCapa.Organizacao(), QStringLiteral("Organização"));
+        QCOMPARE(a.sis->NiveisCapa.Lema(), QStringLiteral("Segurança"));
+    }
+
     void janela_principal_abas_e_capa() {
         AmbienteTeste a;
         Niveis n = a.sis->pasta.LeNiveis();

@@ -86,6 +86,11 @@ void AmbienteTeste::Historico(Data dia, int sv, const QString& descr, const QStr
 
 QList<QVariantList> AmbienteTeste::Brutas(const QString& tabela, const QString& campos,
                                           Banco banco) {
+    return Consulta(QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY rowid").arg(campos, tabela),
+                    banco);
+}
+
+QList<QVariantList> AmbienteTeste::Consulta(const QString& sql, Banco banco) {
     const QString arquivo =
         QDir(banco == Banco::Principal ? Pasta() : PastaBackup()).filePath(DMGeral::NomeArquivo);
     if (!QFileInfo::exists(arquivo))
@@ -101,7 +106,7 @@ QList<QVariantList> AmbienteTeste::Brutas(const QString& tabela, const QString& 
             erro = db.lastError().text();
         } else {
             QSqlQuery q(db);
-            if (!q.exec(QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY rowid").arg(campos, tabela)))
+            if (!q.exec(sql))
                 erro = q.lastError().text();
             while (q.next()) {
                 QVariantList l;
@@ -113,7 +118,7 @@ QList<QVariantList> AmbienteTeste::Brutas(const QString& tabela, const QString& 
     }
     QSqlDatabase::removeDatabase(nome);
     if (!erro.isEmpty())
-        throw Falha(QStringLiteral("Leitura independente de %1: %2").arg(tabela, erro));
+        throw Falha(QStringLiteral("Leitura independente (%1): %2").arg(sql, erro));
     return linhas;
 }
 

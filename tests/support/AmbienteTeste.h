@@ -53,6 +53,8 @@ public:
     QStringList Coluna(const QString& tabela, const QString& campo, Banco banco = Banco::Principal);
     QList<QVariantList> Brutas(const QString& tabela, const QString& campos = QStringLiteral("*"),
                                Banco banco = Banco::Principal);
+    // The rows a query returns, through a second, read-only connection.
+    QList<QVariantList> Consulta(const QString& sql, Banco banco = Banco::Principal);
 
 private:
     int conexoes = 0;
