@@ -93,15 +93,34 @@ QList<QVariantList> LinhasDaGrade(const GradeTexto& g, const QString& nome) {
     return linhas;
 }
 
-} // namespace
-
-void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
-    const QString nome = DMGeral::NomeTabela(tabela);
+// The rows GravaGradeSv writes; throws when the grid may not be written.
+QList<QVariantList> LinhasAGravar(const GradeTexto& g, const QString& nome) {
     if (g.Cortada)
         throw Falha(QStringLiteral("A escala %1 não foi gravada: a tabela tem mais militares do "
                                    "que a memória comporta.")
                         .arg(nome));
-    s.dm.SubstituiLinhas(banco, nome, LinhasDaGrade(g, nome));
+    return LinhasDaGrade(g, nome);
+}
+
+} // namespace
+
+void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
+    const QString nome = DMGeral::NomeTabela(tabela);
+    s.dm.SubstituiLinhas(banco, nome, LinhasAGravar(g, nome));
+}
+
+void GradeComoRelida(GradeTexto& g, const QString& tabela) {
+    const QList<QVariantList> linhas = LinhasAGravar(g, DMGeral::NomeTabela(tabela));
+    LimpaGrade(g);
+    int r = 0;
+    for (const QVariantList& l : linhas) {
+        ++r;
+        g.DefineCel(0, r, l[0].toString());
+        g.DefineCel(1, r, QString::number(l[1].toInt()));
+        g.DefineCel(2, r, QString::number(l[2].toInt()));
+        g.DefineCel(3, r, l[3].toString());
+        g.DefineCel(4, r, l[4].toString());
+    }
 }
 
 bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n) {
