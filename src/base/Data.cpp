@@ -37,6 +37,12 @@ int Data::DiaDaSemana() const {
     return ParaQDate().dayOfWeek() % 7 + 1;
 }
 
+int Data::AnoDoisDigitos(int yy, int anoAtual) {
+    const int inicioJanela = anoAtual - 50;
+    const int ano = inicioJanela - inicioJanela % 100 + yy;
+    return ano < inicioJanela ? ano + 100 : ano;
+}
+
 std::optional<Data> Data::DeTexto(const QString& bruto, int anoAtual) {
     const QString texto = bruto.trimmed();
     int pos = 0;
@@ -53,12 +59,8 @@ std::optional<Data> Data::DeTexto(const QString& bruto, int anoAtual) {
     const int digitosAno = pos - inicioAno;
     if (ano < 0 || pos != texto.size() || digitosAno == 3)
         return std::nullopt;
-    if (digitosAno <= 2) {
-        const int inicioJanela = anoAtual - 50;
-        ano += inicioJanela - inicioJanela % 100;
-        if (ano < inicioJanela)
-            ano += 100;
-    }
+    if (digitosAno <= 2)
+        ano = AnoDoisDigitos(ano, anoAtual);
     const QDate d(ano, mes, dia);
     if (!d.isValid())
         return std::nullopt;

@@ -26,6 +26,8 @@ public:
     // Parses d/m/yy or d/m/yyyy. A two-digit year falls in the hundred years that
     // start 50 years before anoAtual.
     static std::optional<Data> DeTexto(const QString& texto, int anoAtual);
+    // The year of a two-digit year yy in that window.
+    static int AnoDoisDigitos(int yy, int anoAtual);
 
     constexpr Data operator+(int dias) const { return Data(n + dias); }
     constexpr Data operator-(int dias) const { return Data(n - dias); }

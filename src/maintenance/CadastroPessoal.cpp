@@ -1,5 +1,6 @@
 #include "maintenance/CadastroPessoal.h"
 
+#include "base/Dialogos.h"
 #include "data/DMGeral.h"
 #include "model/Grades.h"
 #include "model/Irmaos.h"
@@ -190,4 +191,39 @@ ResultadoExclusao ExcluiMilitar(Sistema& s, const QString& num) {
     t.Confirma();
     CarregaVetBas(s, Banco::Principal);
     return ResultadoExclusao::Excluido;
+}
+
+void SessaoPessoal::Abre() {
+    escolheu = gravou = incluiu = false;
+    vezesEscolher = 0;
+}
+
+void SessaoPessoal::NumeroMudou() {
+    if (!gravou && escolheu)
+        dialogos.Aviso(QStringLiteral("Você não gravou o registro anterior"));
+    escolheu = gravou = false;
+}
+
+bool SessaoPessoal::Escolhe() {
+    escolheu = true;
+    gravou = false;
+    return ++vezesEscolher == 1;
+}
+
+void SessaoPessoal::Gravou() {
+    gravou = true;
+    escolheu = false;
+}
+
+void SessaoPessoal::Incluiu() {
+    incluiu = true;
+}
+
+void SessaoPessoal::Fecha() {
+    if (!gravou && escolheu)
+        dialogos.Aviso(QStringLiteral("Você escolheu Serviço mas não gravou o registro"));
+    if (incluiu)
+        dialogos.Aviso(
+            QStringLiteral("Após inclusão de militares, você deve ordenar suas antiguidades\rUse "
+                           "o item \"3. Ordenar Antiguidades\" da guia /Manutenção/"));
 }

@@ -5,7 +5,30 @@
 #include <QString>
 #include <optional>
 
+class Dialogos;
 struct Sistema;
+
+// What the personnel screen remembers between the operator's steps while it is
+// open, and the notices that follow from it.
+class SessaoPessoal {
+public:
+    explicit SessaoPessoal(Dialogos& dialogos) : dialogos(dialogos) {}
+
+    void Abre();        // the screen is shown: nothing chosen, recorded or included
+    void NumeroMudou(); // "Você não gravou o registro anterior" after a choice not recorded
+    // "Escolher": true the first time since the screen opened.
+    bool Escolhe();
+    void Gravou();  // the choice was recorded (or the person removed)
+    void Incluiu(); // a person was registered
+    void Fecha();   // the reminders of a choice not recorded and of seniority
+
+private:
+    Dialogos& dialogos;
+    bool escolheu = false; // "Escolher" used and not yet recorded
+    bool gravou = false;
+    bool incluiu = false;
+    int vezesEscolher = 0;
+};
 
 // Reloads VetBas and looks the number up slot by slot, up to the first empty
 // one.

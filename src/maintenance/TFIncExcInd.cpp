@@ -43,7 +43,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
 
 } // namespace
 
-TFIncExcInd::TFIncExcInd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
+TFIncExcInd::TFIncExcInd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), sessao(s.dialogos) {
     setObjectName(QStringLiteral("FIncExcInd"));
     setWindowTitle(QStringLiteral("Inclusão/Exclusão de um Militar "));
     escolha = new TFEscolherSv(s, this);
@@ -105,10 +105,7 @@ TFIncExcInd::TFIncExcInd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
 void TFIncExcInd::showEvent(QShowEvent* evento) {
     PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
     edit1->setFocus();
-    escolheu = false;
-    gravou = false;
-    vezesEscolher = 0;
-    incluiu = false;
+    sessao.Abre();
     comboBox1->clear();
     Tenta(sis.dialogos, [&] { comboBox1->addItems(sis.pasta.LePstGrd()); });
     comboBox1->setCurrentIndex(-1);
@@ -132,10 +129,7 @@ void TFIncExcInd::NumeroAlterado() {
         comboBox1->setCurrentIndex(-1);
         nomeDoExistente = false;
     }
-    if (!gravou && escolheu)
-        sis.dialogos.Aviso(QStringLiteral("Você não gravou o registro anterior"));
-    escolheu = false;
-    gravou = false;
+    sessao.NumeroMudou();
 }
 
 void TFIncExcInd::ProcuraNumero() {
@@ -169,7 +163,7 @@ void TFIncExcInd::Incluir() {
     edit2->clear();
     comboBox1->setCurrentIndex(-1);
     edit1->setFocus();
-    incluiu = true;
+    sessao.Incluiu();
 }
 
 void TFIncExcInd::Excluir() {
@@ -183,8 +177,7 @@ void TFIncExcInd::Excluir() {
     if (resultado != ResultadoExclusao::Excluido)
         return;
     // The removal recorded the person's duties (none) on its way.
-    gravou = true;
-    escolheu = false;
+    sessao.Gravou();
     edit1->clear();
     edit2->clear();
     comboBox1->setCurrentIndex(-1);
@@ -192,9 +185,7 @@ void TFIncExcInd::Excluir() {
 }
 
 void TFIncExcInd::Escolher() {
-    ++vezesEscolher;
-    escolheu = true;
-    gravou = false;
+    const bool primeira = sessao.Escolhe();
     const bool lida = Tenta(sis.dialogos, [&] {
         const QString lista = ListaSvDoMilitar(sis, edit1->text());
         for (const QString& k : lista.split(QLatin1Char(','), Qt::SkipEmptyParts))
@@ -202,7 +193,7 @@ void TFIncExcInd::Escolher() {
     });
     if (!lida)
         return;
-    if (vezesEscolher == 1)
+    if (primeira)
         escolha->MostraNota();
     escolha->exec();
     bGravar->setEnabled(true);
@@ -210,8 +201,7 @@ void TFIncExcInd::Escolher() {
 }
 
 void TFIncExcInd::Gravar() {
-    gravou = true;
-    escolheu = false;
+    sessao.Gravou();
     ResultadoGravacao resultado = ResultadoGravacao::Recusado;
     Tenta(sis.dialogos, [&] { resultado = GravaServicosDoMilitar(sis, edit1->text()); });
     if (resultado == ResultadoGravacao::NaoCadastrado) {
@@ -225,12 +215,7 @@ void TFIncExcInd::Gravar() {
 }
 
 void TFIncExcInd::done(int resultado) {
-    if (!gravou && escolheu)
-        sis.dialogos.Aviso(QStringLiteral("Você escolheu Serviço mas não gravou o registro"));
-    if (incluiu)
-        sis.dialogos.Aviso(
-            QStringLiteral("Após inclusão de militares, você deve ordenar suas antiguidades\rUse "
-                           "o item \"3. Ordenar Antiguidades\" da guia /Manutenção/"));
+    sessao.Fecha();
     QDialog::done(resultado);
 }
 

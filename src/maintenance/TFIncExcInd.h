@@ -1,5 +1,7 @@
 #pragma once
 
+#include "maintenance/CadastroPessoal.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -49,9 +51,6 @@ private:
     QPushButton* bIncluir;
     QPushButton* bGravar;
     TFEscolherSv* escolha;
-    bool escolheu = false; // "Escolher" used and not yet recorded
-    bool gravou = false;
-    int vezesEscolher = 0;
-    bool incluiu = false;
+    SessaoPessoal sessao;         // declared after sis
     bool nomeDoExistente = false; // Edit2 shows the person of "Número já existente no Sistema"
 };

@@ -232,11 +232,7 @@ std::optional<Data> DataDaGrade(const QString& t, int anoAtual) {
             v[p] = (a - u'0') * 10 + (b - u'0');
         }
         if (ok) {
-            const int inicioJanela = anoAtual - 50;
-            int ano = inicioJanela - inicioJanela % 100 + v[2];
-            if (ano < inicioJanela)
-                ano += 100;
-            const QDate d(ano, v[1], v[0]);
+            const QDate d(Data::AnoDoisDigitos(v[2], anoAtual), v[1], v[0]);
             if (d.isValid())
                 return Data::DeQDate(d);
         }

@@ -7,6 +7,7 @@
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
 #include "support/ApoioTelas.h"
+#include "support/JanelaPrincipal.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
@@ -24,16 +25,11 @@ namespace {
 // The main window on a small register, shown on "Escalar Automático". The last
 // roster date is Sunday 10/03/24; the period runs to the end of March, with
 // Saturdays and Sundays red.
-struct Aba {
-    explicit Aba(int quantGuarda = 1) : inicio(a.Pasta(), a.dir.filePath("Aliases.ini")) {
-        RegistroPequeno(a, quantGuarda);
-        inicio.Prepara(a.relogio.Hoje());
-        p = std::make_unique<TFPrincipal>(*a.sis, inicio);
+struct Aba : JanelaPrincipal {
+    explicit Aba(int quantGuarda = 1)
+        : JanelaPrincipal([quantGuarda](AmbienteTeste& a) { RegistroPequeno(a, quantGuarda); }) {
         aba = p->AbaEscalar();
-        aba->Janelas().PausaMs = 0;
-        p->show();
-        p->Atualiza();
-        p->Paginas()->setCurrentWidget(p->findChild<QWidget*>("TabSheet3"));
+        Mostra(QStringLiteral("TabSheet3"));
     }
     template <typename T = QWidget> T* C(const QString& nome) { return Controle<T>(aba, nome); }
     void Digita(const QString& dia) {
@@ -41,9 +37,6 @@ struct Aba {
         QTest::keyClicks(C<QLineEdit>("Edit1"), dia);
     }
     QStringList Lista(const QString& nome) { return Itens(C<QListWidget>(nome)); }
-    AmbienteTeste a;
-    Inicio inicio;
-    std::unique_ptr<TFPrincipal> p;
     TFAbaEscalarAutomatico* aba = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "support/ApoioEscala.h"
 #include "support/ApoioTelas.h"
 #include "support/CasosManual.h"
+#include "support/JanelaPrincipal.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
@@ -23,26 +24,14 @@
 namespace {
 
 // The main window on a register, shown on "Escalar Manual".
-struct Aba {
+struct Aba : JanelaPrincipal {
     explicit Aba(const std::function<void(AmbienteTeste&)>& registro)
-        : inicio(a.Pasta(), a.dir.filePath("Aliases.ini")) {
-        registro(a);
-        inicio.Prepara(a.relogio.Hoje());
-        a.dialogos.AceitaAvisos = true;
-        p = std::make_unique<TFPrincipal>(*a.sis, inicio);
-        p->AbaEscalar()->Janelas().PausaMs = 0;
-        p->show();
-        p->Atualiza();
-        p->Paginas()->setCurrentWidget(p->findChild<QWidget*>("TabSheet6"));
+        : JanelaPrincipal(registro, true) {
+        Mostra(QStringLiteral("TabSheet6"));
         aba = p->AbaEscalarManual();
         a.dialogos.Textos.clear();
     }
-    template <typename T = QWidget> T* C(const QString& nome) {
-        T* w = aba->findChild<T*>(nome);
-        if (!w)
-            qFatal("controle %s não encontrado", qPrintable(nome));
-        return w;
-    }
+    template <typename T = QWidget> T* C(const QString& nome) { return Controle<T>(aba, nome); }
     // A click in "Escalar até:", the day, "Preparar Grade" (the daily
     // quantities as they come).
     void Prepara(const QString& ate) {
@@ -103,9 +92,6 @@ struct Aba {
             Digita(c);
         Clique("Button11");
     }
-    AmbienteTeste a;
-    Inicio inicio;
-    std::unique_ptr<TFPrincipal> p;
     TFAbaEscalarManual* aba = nullptr;
     bool preparada = false;
 };

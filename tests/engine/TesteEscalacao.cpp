@@ -11,17 +11,8 @@ namespace {
 
 const Data domingo = D(10, 3, 2024);
 
-// Duty 1 (rest 0) with persons 1, 2, 3; the last roster date is Sunday
-// 10/03/24 and there are no red days. A forecast to Thursday 14/03 computes
-// six days: 3, 2, 1, 3 and, beyond the end day, 2 and 1.
-void RegistroSimples(AmbienteTeste& a) {
-    a.sis->pasta.GravaUltimaEscala(domingo);
-    a.Servico(1, "Of Dia", 1, 0);
-    for (int i = 1; i <= 3; ++i) {
-        a.Militar(QString::number(i), QStringLiteral("M%1").arg(i), i);
-        a.Membro(1, QString::number(i));
-    }
-}
+// On RegistroTresMilitares a forecast to Thursday 14/03 computes six days: 3,
+// 2, 1, 3 and, beyond the end day, 2 and 1.
 
 void PreveEEscala(AmbienteTeste& a, Data fim) {
     PreparaEscala(a, fim);
@@ -39,7 +30,7 @@ private slots:
     // with their counters and dates; the others are given back.
     void escalar_remove_os_dias_alem_do_fim() {
         AmbienteTeste a;
-        RegistroSimples(a);
+        RegistroTresMilitares(a);
         PreveEEscala(a, domingo + 4);
         QCOMPARE(a.Coluna("Hist", "Dia"),
                  QStringList({"2024-03-11", "2024-03-12", "2024-03-13", "2024-03-14"}));
@@ -60,7 +51,7 @@ private slots:
     // of the kind becomes the removed day minus 300.
     void desfazer_tres_dias() {
         AmbienteTeste a;
-        RegistroSimples(a);
+        RegistroTresMilitares(a);
         PreveEEscala(a, domingo + 4);
         a.dialogos.EsperaAviso("CUIDADO !").EsperaPergunta(QString("12/03/24"), "Desfazer Escalas");
         DesfazerEscalacao(*a.sis);
@@ -83,7 +74,7 @@ private slots:
         QFETCH(Data, dia);
         QFETCH(Data, ultima);
         AmbienteTeste a;
-        RegistroSimples(a);
+        RegistroTresMilitares(a);
         PreveEEscala(a, domingo + 4);
         const auto rodizio = Rodizio(a, 1);
         a.dialogos.EsperaAviso("CUIDADO !").EsperaPergunta(dia.Texto(), "Primeiro dia");
@@ -108,7 +99,7 @@ private slots:
         QFETCH(bool, sim);
         QFETCH(int, ficam);
         AmbienteTeste a;
-        RegistroSimples(a);
+        RegistroTresMilitares(a);
         PreveEEscala(a, domingo + 4);
         a.dialogos.EsperaAviso("CUIDADO !").EsperaPergunta(dia, "Desfazer Escalas");
         if (pergunta)
@@ -120,7 +111,7 @@ private slots:
 
     void resposta_invalida_ou_vazia() {
         AmbienteTeste a;
-        RegistroSimples(a);
+        RegistroTresMilitares(a);
         PreveEEscala(a, domingo + 4);
         a.dialogos.EsperaAviso("CUIDADO !")
             .EsperaPergunta(QString("32/03/24"), "Desfazer")
@@ -153,7 +144,7 @@ private slots:
     // A commit that fails halfway leaves the stored roster as it was.
     void escalar_falha_sem_gravar_nada() {
         AmbienteTeste a;
-        RegistroSimples(a);
+        RegistroTresMilitares(a);
         a.Servico(2, "Adj", 1, 0);
         a.Membro(2, "1");
         PreparaEscala(a, domingo + 3);

@@ -15,16 +15,6 @@ namespace {
 
 const Data domingo = D(10, 3, 2024);
 
-// Duty 1 (rest 0) with persons 1, 2, 3; the last roster date Sunday 10/03/24.
-void Registro(AmbienteTeste& a) {
-    a.sis->pasta.GravaUltimaEscala(domingo);
-    a.Servico(1, "Of Dia", 1, 0);
-    for (int i = 1; i <= 3; ++i) {
-        a.Militar(QString::number(i), QStringLiteral("M%1").arg(i), i);
-        a.Membro(1, QString::number(i));
-    }
-}
-
 // As maintenance item 8 does it.
 void Desfaz(AmbienteTeste& a, Data dia) {
     a.sis->Operacao = QStringLiteral("Desfazer");
@@ -90,10 +80,10 @@ private slots:
         QFETCH(QString, passo);
         QFETCH(bool, novo);
         AmbienteTeste a;
-        Registro(a);
+        RegistroTresMilitares(a);
         const QStringList antes = Estado(a);
         AmbienteTeste b;
-        Registro(b);
+        RegistroTresMilitares(b);
         Escala(b, domingo + 4);
         const QStringList depois = Estado(b);
         QVERIFY(antes != depois);
@@ -111,11 +101,11 @@ private slots:
         QFETCH(QString, passo);
         QFETCH(bool, novo);
         AmbienteTeste a;
-        Registro(a);
+        RegistroTresMilitares(a);
         Escala(a, domingo + 4);
         const QStringList antes = Estado(a);
         AmbienteTeste b;
-        Registro(b);
+        RegistroTresMilitares(b);
         Escala(b, domingo + 4);
         Desfaz(b, domingo + 2);
         const QStringList depois = Estado(b);
@@ -129,7 +119,7 @@ private slots:
     // tables as they were, and no half-written file behind.
     void escalar_desfeito_nao_toca_o_arquivo() {
         AmbienteTeste a;
-        Registro(a);
+        RegistroTresMilitares(a);
         const QStringList antes = Estado(a);
         a.sis->dm.AoGravar = [](const char* p) {
             if (QLatin1String(p) == QLatin1String("arquivos preparados"))

@@ -8,6 +8,7 @@
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
 #include "support/ApoioTelas.h"
+#include "support/JanelaPrincipal.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
@@ -23,16 +24,9 @@
 namespace {
 
 // The main window on "Escalar Automático" with a forecast listing to print.
-struct Aba {
-    Aba() : inicio(a.Pasta(), a.dir.filePath("Aliases.ini")) {
-        RegistroPequeno(a);
-        inicio.Prepara(a.relogio.Hoje());
-        a.dialogos.AceitaAvisos = true;
-        p = std::make_unique<TFPrincipal>(*a.sis, inicio);
-        p->AbaEscalar()->Janelas().PausaMs = 0;
-        p->show();
-        p->Atualiza();
-        p->Paginas()->setCurrentWidget(p->findChild<QWidget*>("TabSheet3"));
+struct Aba : JanelaPrincipal {
+    Aba() : JanelaPrincipal([](AmbienteTeste& a) { RegistroPequeno(a); }, true) {
+        Mostra(QStringLiteral("TabSheet3"));
         a.sis->ListBox2 = {"     ", "linha 1", "linha 2"};
         a.sis->Aba.Edit1 = "13/03/24";
         p->AbaEscalar()->Sincroniza();
@@ -42,9 +36,6 @@ struct Aba {
         return p->AbaEscalar()->findChild<QRadioButton*>(QLatin1String(nome));
     }
     QStringList Impressao() { return a.sis->pasta.LeLinhas("Impressao.Txt"); }
-    AmbienteTeste a;
-    Inicio inicio;
-    std::unique_ptr<TFPrincipal> p;
 };
 
 void Escreve(QWidget* janela, const char* campo, const QString& texto) {

@@ -7,6 +7,7 @@
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioTelas.h"
+#include "support/JanelaPrincipal.h"
 #include "support/Registro.h"
 
 #include <QDialog>
@@ -23,14 +24,10 @@
 namespace {
 
 // The main window on a fresh installation, shown on the "Manutenção" tab.
-struct Janela {
-    explicit Janela(const QString& aba = QStringLiteral("TabSheet2"))
-        : inicio(a.Pasta(), a.dir.filePath("Aliases.ini")) {
-        inicio.Prepara(a.relogio.Hoje());
-        p = std::make_unique<TFPrincipal>(*a.sis, inicio);
+struct Janela : JanelaPrincipal {
+    explicit Janela(const QString& aba = QStringLiteral("TabSheet2")) {
         aba1 = p->AbaManutencao();
-        p->Paginas()->setCurrentWidget(p->findChild<QWidget*>(aba));
-        p->show();
+        Mostra(aba, false);
     }
 
     template <typename T = QWidget> T* Controle(const QString& nome) const {
@@ -47,9 +44,6 @@ struct Janela {
         return Controle<QListWidget>("ListBox1")->palette().color(QPalette::Base);
     }
 
-    AmbienteTeste a;
-    Inicio inicio;
-    std::unique_ptr<TFPrincipal> p;
     TFAbaManutencao* aba1 = nullptr;
 };
 

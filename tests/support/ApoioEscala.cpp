@@ -60,3 +60,12 @@ QStringList Rodizio(AmbienteTeste& a, int sv) {
     linhas.sort();
     return linhas;
 }
+
+void RegistroTresMilitares(AmbienteTeste& a) {
+    a.sis->pasta.GravaUltimaEscala(D(10, 3, 2024));
+    a.Servico(1, "Of Dia", 1, 0);
+    for (int i = 1; i <= 3; ++i) {
+        a.Militar(QString::number(i), QStringLiteral("M%1").arg(i), i);
+        a.Membro(1, QString::number(i));
+    }
+}

@@ -17,6 +17,10 @@ void PeriodoDeMarco(AmbienteTeste& a, const QList<Data>& feriados = {});
 // duty 2 "Guarda" (persons 4-6, quantGuarda a day), both with rest folga.
 void RegistroPequeno(AmbienteTeste& a, int quantGuarda = 1, int folga = 1);
 
+// Duty 1 "Of Dia" (rest 0) with persons 1, 2, 3 in that order; the last
+// roster date Sunday 10/03/24 and no red days.
+void RegistroTresMilitares(AmbienteTeste& a);
+
 // The numbers the forecast put on duty sv on that day (VetHist), "?" for none.
 QString Escalado(const Sistema& s, Data dia, int sv);
 

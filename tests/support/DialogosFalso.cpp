@@ -18,6 +18,17 @@ DialogosFalso& DialogosFalso::EsperaPergunta(std::optional<QString> resposta,
     return *this;
 }
 
+DialogosFalso::~DialogosFalso() {
+    if (roteiro.empty() || !QTest::currentTestFunction() || QTest::currentTestFailed())
+        return;
+    QStringList faltam;
+    for (const Passo& p : roteiro)
+        faltam << QStringLiteral("\"%1\"").arg(p.trecho);
+    QTest::qFail(qPrintable(QStringLiteral("Diálogos esperados e não mostrados: %1")
+                                .arg(faltam.join(QStringLiteral(", ")))),
+                 __FILE__, __LINE__);
+}
+
 void DialogosFalso::Limpa() {
     roteiro.clear();
     Textos.clear();

@@ -8,9 +8,15 @@
 // Answers the message boxes from a script prepared by the test and records
 // every text in order. A dialog that the script does not expect (another
 // kind, or a text without the expected part) fails the test.
+// Dialogs still in the script when it is destroyed fail the test that
+// prepared them.
 class DialogosFalso : public Dialogos {
 public:
     enum class Tipo { Aviso, Confirma, Pergunta };
+    DialogosFalso() = default;
+    DialogosFalso(const DialogosFalso&) = delete;
+    DialogosFalso& operator=(const DialogosFalso&) = delete;
+    ~DialogosFalso() override;
 
     // The next dialog is a notice whose text contains trecho.
     DialogosFalso& EsperaAviso(const QString& trecho = QString());
