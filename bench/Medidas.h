@@ -12,6 +12,10 @@ struct Medida {
     double metaMs; // the aim; 0 when there is none
     std::function<void(RegistroMaximo&)> preparar;
     std::function<void(RegistroMaximo&)> medir;
+    // The aim as a multiple of the floor's median (0 when there is none); the
+    // floor is the measure marked piso, taken first.
+    double metaPiso = 0;
+    bool piso = false;
 };
 
 bool RegistraMedida(Medida medida);
@@ -20,3 +24,8 @@ bool RegistraMedida(Medida medida);
     namespace {                                                                                    \
     const bool medida##id = RegistraMedida(Medida{__VA_ARGS__});                                   \
     }
+
+// The floor of a whole run, as a process of its own (tarvolim-bench --piso
+// DIR): the database of DIR opened, every table read, the rotations and Basico
+// rewritten in one transaction.
+void ExecutaPiso(const QString& pasta);

@@ -3,12 +3,15 @@
 #include "data/Instalacao.h"
 
 #include <QRandomGenerator>
+#include <tuple>
 
-RegistroMaximo::RegistroMaximo() : relogio(Data::DeQDate(QDate(2025, 1, 6))) {
+RegistroMaximo::RegistroMaximo(const QString& destino)
+    : pasta(destino.isEmpty() ? temporaria.path() : destino),
+      relogio(Data::DeQDate(QDate(2025, 1, 6))) {
     const Data hoje = relogio.Hoje();
-    Instalacao::InstalaPastaDados(dir.path(), hoje);
-    sis = std::make_unique<Sistema>(dir.path(), Instalacao::PastaBackupPadrao(dir.path()), relogio,
-                                    dialogos, impressora);
+    Instalacao::InstalaPastaDados(pasta, hoje);
+    sis = std::make_unique<Sistema>(pasta, Instalacao::PastaBackupPadrao(pasta), relogio, dialogos,
+                                    impressora);
     QRandomGenerator aleatorio(2025);
     const QStringList tipos{"PV", "PV", "Pt", "Vm"};
     for (int k = 1; k <= 30; ++k)
@@ -20,14 +23,27 @@ RegistroMaximo::RegistroMaximo() : relogio(Data::DeQDate(QDate(2025, 1, 6))) {
                            31,
                            1 + k % 3,
                            tipos[k % 4]};
+    // Absences: in effect today, ended a few days ago but still marked, starting
+    // inside the next weeks ("R"), and planned ones ahead ("P").
+    const auto afastamento = [&](int i) -> std::tuple<QString, QVariant, QVariant> {
+        const auto dia = [&](int d) { return QVariant(hoje.ParaQDate().addDays(d)); };
+        if (i % 25 == 0)
+            return {QStringLiteral("R"), dia(-1 - i % 7), dia(1 + i % 23)};
+        if (i % 61 == 0)
+            return i % 2 == 0 ? std::tuple{QStringLiteral("R"), dia(-20), dia(-1 - i % 3)}
+                              : std::tuple{QStringLiteral("R"), dia(1 + i % 5), dia(15)};
+        if (i % 43 == 0)
+            return {QStringLiteral("P"), dia(2 + i % 9), dia(12 + i % 9)};
+        return {QStringLiteral(""), QVariant(), QVariant()};
+    };
     for (int i = 1; i <= 1000; ++i) {
-        const bool ausente = i % 97 == 0;
+        const auto [pr, ini, fim] = afastamento(i);
         basico << QVariantList{QString::number(i),
                                QStringLiteral("Sd"),
                                QStringLiteral("MILITAR %1").arg(i),
-                               ausente ? QStringLiteral("R") : QString(),
-                               ausente ? QVariant(hoje.ParaQDate().addDays(-5)) : QVariant(),
-                               ausente ? QVariant(hoje.ParaQDate().addDays(20)) : QVariant(),
+                               pr,
+                               ini,
+                               fim,
                                (hoje - 40 - i % 30).Texto() + ' ' + (hoje - 20 - i % 17).Texto() +
                                    ' ',
                                i};
@@ -44,11 +60,12 @@ RegistroMaximo::RegistroMaximo() : relogio(Data::DeQDate(QDate(2025, 1, 6))) {
                 (hoje - 1 - static_cast<int>(aleatorio.bounded(60))).Texto()};
         }
     }
-    // 10000 history rows: the year before, about 27 duty-days a day.
-    for (int i = 0; i < 10000; ++i) {
+    // 9000 history rows, the 300 days before, 30 duties a day: room is left for
+    // a month's roster only.
+    for (int i = 0; i < LinhasHistorico; ++i) {
         const int k = 1 + i % 30;
         hist << QVariantList{(hoje - 1 - i / 30).ParaQDate(), k, QStringLiteral("Serv%1").arg(k),
-                             QString::number(1 + i % 1000), QStringLiteral("Pt")};
+                             QString::number(1 + i % 1000) + ' ', QStringLiteral("Pt")};
     }
     Grava();
     QStringList vermelhos;

@@ -17,13 +17,18 @@ public:
     int avisos = 0;
 };
 
-// A register of the maximum size in a temporary folder: 30 duties, 1000 persons,
-// 500 members in every rotation, 10000 history rows, a red-day list and a
-// roster period of a year. The last roster date is the day before hoje.
+// A register of the maximum size in a temporary folder: 30 duties, 1000 persons
+// (79 of them away or about to be, "R" and "P"), 500 members in every rotation
+// (each person in 15 duties), a history nearly full (9000 rows), weekends as red
+// days and a roster period of more than a year. The last roster date is the day
+// before hoje.
 class RegistroMaximo {
 public:
-    RegistroMaximo();
-    QTemporaryDir dir;
+    static constexpr int LinhasHistorico = 9000;
+    // In a temporary folder, or in pasta (which must not exist yet) to keep it.
+    explicit RegistroMaximo(const QString& pasta = QString());
+    QTemporaryDir temporaria;
+    const QString pasta;
     RelogioFixo relogio;
     DialogosBench dialogos;
     ImpressoraAusente impressora;

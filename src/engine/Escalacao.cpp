@@ -5,6 +5,8 @@
 #include "engine/Previsao.h"
 #include "model/Sistema.h"
 
+#include <array>
+
 // The new last roster date goes with the tables of trans: both are written, or
 // neither.
 void ConfirmaComUltimaEscala(DMGeral::Transacao& trans, Data nova) {
@@ -20,11 +22,13 @@ void GravaEscalaEmMemoria(Sistema& s) {
 
 namespace {
 
-void DesfazDias(Sistema& s, Data dia) {
+// gradesRelidas: the grids already hold what their tables would give back.
+void DesfazDias(Sistema& s, Data dia, bool gradesRelidas = false) {
     // The duty records come first: the grids to reload, and to save back, are
     // those of the duties the table defines now.
     CarregaVetSv(s, Banco::Principal);
-    CarregaGrades(s, Banco::Principal);
+    if (!gradesRelidas)
+        CarregaGrades(s, Banco::Principal);
     CarregaSemExped(s);
     CarregaVetBas(s, Banco::Principal);
     LimpaSel(s);
@@ -70,9 +74,25 @@ void Escalar(Sistema& s) {
     s.Operacao = QStringLiteral("Escalar");
     {
         DMGeral::Transacao trans(s.dm, Banco::Principal);
-        GravaEscalaEmMemoria(s);
-        // The days computed beyond the end day go out again.
-        DesfazDias(s, *fim + 1);
+        // As GravaEscalaEmMemoria and the reload of the grids that follows,
+        // but each rotation is written once, after the days beyond the end
+        // day went out again: the grids become what their tables would give
+        // back.
+        std::array<bool, 31> definidos{};
+        for (int n = 1; n <= 30; ++n)
+            if ((definidos[n] = s.VetSv[n].Definido()))
+                GradeComoRelida(s.Grades.GradeSv[n], QStringLiteral("Sv%1.DB").arg(n));
+        GravaVetBas(s, Banco::Principal);
+        GravaVetHist(s, Banco::Principal);
+        CarregaVetSv(s, Banco::Principal);
+        for (int n = 1; n <= 30; ++n) {
+            const QString tabela = QStringLiteral("Sv%1.DB").arg(n);
+            if (definidos[n] && !s.VetSv[n].Definido())
+                GravaGradeSv(s, s.Grades.GradeSv[n], tabela, Banco::Principal);
+            else if (!definidos[n] && s.VetSv[n].Definido())
+                RecarregaGrade(s, s.Grades.GradeSv[n], n);
+        }
+        DesfazDias(s, *fim + 1, true);
         ConfirmaComUltimaEscala(trans, *fim);
     }
     s.UltimaEscala = *fim;

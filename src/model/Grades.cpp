@@ -80,14 +80,8 @@ int Contador(const GradeTexto& g, int coluna, int linha, const QString& tabela) 
     return n;
 }
 
-} // namespace
-
-void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
-    const QString nome = DMGeral::NomeTabela(tabela);
-    if (g.Cortada)
-        throw Falha(QStringLiteral("A escala %1 não foi gravada: a tabela tem mais militares do "
-                                   "que a memória comporta.")
-                        .arg(nome));
+// The rows GravaGradeSv writes.
+QList<QVariantList> LinhasDaGrade(const GradeTexto& g, const QString& nome) {
     QList<QVariantList> linhas;
     for (int r = 1; r <= 500 && r < g.Linhas(); ++r) {
         const QString& num = g.Cel(0, r);
@@ -96,7 +90,60 @@ void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco)
         linhas.append(
             {num, Contador(g, 1, r, nome), Contador(g, 2, r, nome), g.Cel(3, r), g.Cel(4, r)});
     }
-    s.dm.SubstituiLinhas(banco, nome, linhas);
+    return linhas;
+}
+
+// The rows GravaGradeSv writes; throws when the grid may not be written.
+QList<QVariantList> LinhasAGravar(const GradeTexto& g, const QString& nome) {
+    if (g.Cortada)
+        throw Falha(QStringLiteral("A escala %1 não foi gravada: a tabela tem mais militares do "
+                                   "que a memória comporta.")
+                        .arg(nome));
+    return LinhasDaGrade(g, nome);
+}
+
+} // namespace
+
+void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
+    const QString nome = DMGeral::NomeTabela(tabela);
+    s.dm.SubstituiLinhas(banco, nome, LinhasAGravar(g, nome));
+}
+
+void GradeComoRelida(GradeTexto& g, const QString& tabela) {
+    const QList<QVariantList> linhas = LinhasAGravar(g, DMGeral::NomeTabela(tabela));
+    LimpaGrade(g);
+    int r = 0;
+    for (const QVariantList& l : linhas) {
+        ++r;
+        g.DefineCel(0, r, l[0].toString());
+        g.DefineCel(1, r, QString::number(l[1].toInt()));
+        g.DefineCel(2, r, QString::number(l[2].toInt()));
+        g.DefineCel(3, r, l[3].toString());
+        g.DefineCel(4, r, l[4].toString());
+    }
+}
+
+bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n) {
+    const QString nome = QStringLiteral("Sv%1").arg(n);
+    if (g.Cortada)
+        return false;
+    const QList<QVariantList> linhas = LinhasDaGrade(g, nome);
+    auto t = s.dm.AbreTabela(Banco::Principal, nome);
+    std::vector<int> indices;
+    for (const QString& campo : DMGeral::Campos(nome))
+        indices.push_back(t.Indice(campo));
+    qsizetype i = 0;
+    for (; t.Proximo(); ++i) {
+        if (i >= linhas.size())
+            return false;
+        // A NULL reads as a null text; the integer columns hold integers.
+        for (size_t c = 0; c < indices.size(); ++c) {
+            const QString guardado = t.Texto(indices[c]);
+            if (guardado.isNull() || guardado != linhas[i][static_cast<qsizetype>(c)].toString())
+                return false;
+        }
+    }
+    return i == linhas.size();
 }
 
 void CarregaGrades(Sistema& s, Banco banco) {

@@ -35,6 +35,12 @@ void CarregaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banc
 // Replaces the table's rows by the grid's rows 1..500 that are neither empty nor
 // "x".
 void GravaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco);
+// The grid as GravaGradeSv would write it to tabela and CarregaGradeSv read it
+// back (after LimpaGrade), without the database; throws as GravaGradeSv does.
+void GradeComoRelida(GradeTexto& g, const QString& tabela);
+// True when GravaGradeSv would write to rotation n's table (main database) the
+// rows it holds: the same rows in the same order, none NULL.
+bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n);
 void CarregaGrades(Sistema& s, Banco banco);
 // Empties grid g and loads duty n's rotation into it from the main database, so
 // that it holds exactly the table (no row left from an earlier, longer load).

@@ -9,6 +9,8 @@ void CarregaVetHist(Sistema& s, Banco banco) {
         s.VetHist[a] = TipoVetHist();
     s.VetHistCortado = false;
     auto t = s.dm.AbreTabela(banco, QStringLiteral("Hist.DB"));
+    const int codSv = t.Indice(QStringLiteral("CodSv")), descr = t.Indice(QStringLiteral("Descr")),
+              num = t.Indice(QStringLiteral("Num")), ptVm = t.Indice(QStringLiteral("PtVm"));
     int a = 0;
     while (t.Proximo()) {
         if (++a > MaxHist) {
@@ -20,11 +22,11 @@ void CarregaVetHist(Sistema& s, Banco banco) {
         }
         TipoVetHist& h = s.VetHist[a];
         h.Dia = t.DataCampo(QStringLiteral("Dia"));
-        h.CodSv = t.Inteiro(QStringLiteral("CodSv"));
-        h.Descr = t.Texto(QStringLiteral("Descr")).left(8);
-        h.Num = t.Texto(QStringLiteral("Num")).left(136);
-        if (!t.Vazio(QStringLiteral("PtVm")))
-            h.PtVm = t.Texto(QStringLiteral("PtVm")).left(2);
+        h.CodSv = t.Inteiro(codSv);
+        h.Descr = t.Texto(descr).left(8);
+        h.Num = t.Texto(num).left(136);
+        if (const QString tipo = t.Texto(ptVm); !tipo.isEmpty())
+            h.PtVm = tipo.left(2);
     }
 }
 

@@ -9,7 +9,12 @@
 #include <QSet>
 
 QString TresDigitos(long long valor) {
-    return Direita(QStringLiteral("000") + QString::number(valor), 3);
+    if (valor < 0)
+        return Direita(QStringLiteral("000") + QString::number(valor), 3);
+    const int m = static_cast<int>(valor % 1000); // the last three digits
+    const QChar digitos[3] = {QChar(u'0' + m / 100), QChar(u'0' + m / 10 % 10),
+                              QChar(u'0' + m % 10)};
+    return QString(digitos, 3);
 }
 
 namespace {
@@ -59,28 +64,33 @@ void MontaIrmaos(Sistema& s) {
 
 ContadoresEntrada ContadoresIniciais(Sistema& s, GradeTexto& g, int sv, const QString& lista,
                                      const QString& num) {
+    return BaseContadores(s, lista).Entrada(g, sv, num);
+}
+
+BaseContadores::BaseContadores(const Sistema& s, const QString& lista) : sis(s) {
     if (lista.size() >= 3) {
-        int irmao = 0;
-        for (int i = 1; i <= 1000; ++i)
-            if (!s.VetIrmaos[i].Num.isEmpty() && s.VetIrmaos[i].ListaSv == lista &&
-                (irmao == 0 || s.VetIrmaos[i].Chave() < s.VetIrmaos[irmao].Chave()))
+        QString menor;
+        for (int i = 1; i <= 1000; ++i) {
+            const TipoVetIrmaos& v = s.VetIrmaos[i];
+            if (v.Num.isEmpty() || v.ListaSv != lista)
+                continue;
+            QString chave = v.Chave();
+            if (irmao == 0 || chave < menor) {
                 irmao = i;
-        if (irmao != 0) {
-            int proprio = 0;
-            for (int i = 1; i <= 1000 && proprio == 0; ++i)
-                if (!num.isEmpty() && s.VetIrmaosR[i].Num == num)
-                    proprio = i;
-            const QString chaveIrmao = s.VetIrmaos[irmao].Chave();
-            const QString chavePropria =
-                proprio != 0 ? s.VetIrmaosR[proprio].Chave() : QStringLiteral("0");
-            const TipoTotSv& origem = chavePropria > chaveIrmao ? s.VetIrmaosR[proprio].Sv[sv]
-                                                                : s.VetIrmaos[irmao].Sv[sv];
-            return {origem.Pt.toInt(), origem.Vm.toInt()};
+                menor = std::move(chave);
+            }
         }
     }
-
-    // Minimum rule over the members registered and not away today.
-    QSet<QString> presentes, cadastrados;
+    if (irmao != 0) {
+        for (int i = 1; i <= 1000; ++i) {
+            const QString& n = s.VetIrmaosR[i].Num;
+            if (!n.isEmpty() && !proprios.contains(n))
+                proprios.insert(n, i); // the first slot of a number decides
+        }
+        return;
+    }
+    // The minimum rule counts the members registered and not away today.
+    QSet<QString> cadastrados;
     const Data hoje = s.relogio.Hoje();
     for (int a = 1; a <= 1000; ++a) {
         const TipoVetBas& b = s.VetBas[a];
@@ -90,17 +100,54 @@ ContadoresEntrada ContadoresIniciais(Sistema& s, GradeTexto& g, int sv, const QS
         if (!(b.PR == QLatin1String("R") && b.Ini <= hoje && hoje <= b.Fim))
             presentes.insert(b.Num);
     }
-    int minPt = 999, minVm = 999;
+}
+
+ContadoresEntrada BaseContadores::Entrada(GradeTexto& g, int sv, const QString& num) const {
+    if (irmao != 0) {
+        const int proprio = num.isEmpty() ? 0 : proprios.value(num, 0);
+        const QString chaveIrmao = sis.VetIrmaos[irmao].Chave();
+        const QString chavePropria =
+            proprio != 0 ? sis.VetIrmaosR[proprio].Chave() : QStringLiteral("0");
+        const TipoTotSv& origem = chavePropria > chaveIrmao ? sis.VetIrmaosR[proprio].Sv[sv]
+                                                            : sis.VetIrmaos[irmao].Sv[sv];
+        return {origem.Pt.toInt(), origem.Vm.toInt()};
+    }
+    return MinimoDosPresentes(*this, g).Entrada();
+}
+
+MinimoDosPresentes::MinimoDosPresentes(const BaseContadores& base, GradeTexto& g)
+    : grade(g), presentes(501) {
     for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r) {
-        if (!presentes.contains(g.Cel(0, r)))
+        if (!base.Presente(g.Cel(0, r)))
             continue;
         for (int c : {1, 2})
             if (g.Cel(c, r).isEmpty())
                 g.DefineCel(c, r, QStringLiteral("0"));
-        minPt = qMin(minPt, g.Cel(1, r).toInt());
-        minVm = qMin(minVm, g.Cel(2, r).toInt());
+        const int pt = g.Cel(1, r).toInt(), vm = g.Cel(2, r).toInt();
+        presentes[static_cast<size_t>(r)] = std::pair{pt, vm};
+        pts.insert(pt);
+        vms.insert(vm);
     }
-    return {minPt == 999 ? 0 : minPt, minVm == 999 ? 0 : minVm};
+}
+
+ContadoresEntrada MinimoDosPresentes::Entrada() const {
+    const auto menor = [](const std::multiset<int>& v) {
+        return v.empty() || *v.begin() >= 999 ? 0 : *v.begin();
+    };
+    return {menor(pts), menor(vms)};
+}
+
+void MinimoDosPresentes::DefineContadores(int r, int pt, int vm) {
+    grade.DefineCel(1, r, QString::number(pt));
+    grade.DefineCel(2, r, QString::number(vm));
+    auto& valores = presentes[static_cast<size_t>(r)];
+    if (!valores)
+        return;
+    pts.erase(pts.find(valores->first));
+    vms.erase(vms.find(valores->second));
+    valores = std::pair{pt, vm};
+    pts.insert(pt);
+    vms.insert(vm);
 }
 
 QString ListaSvNasGrades(const Sistema& s, const QString& num) {

@@ -15,6 +15,9 @@ void CarregaVetBas(Sistema& s, Banco banco) {
         s.VetBas[a] = RegistroVazio();
     s.VetBasCortado = false;
     auto t = s.dm.AbreTabela(banco, QStringLiteral("Basico.DB"));
+    const int num = t.Indice(QStringLiteral("Num")), nome = t.Indice(QStringLiteral("Nome")),
+              pstGrd = t.Indice(QStringLiteral("PstGrd")), pr = t.Indice(QStringLiteral("PR")),
+              usv = t.Indice(QStringLiteral("USv")), antig = t.Indice(QStringLiteral("Antig"));
     int a = 0;
     while (t.Proximo()) {
         if (++a > 1000) {
@@ -24,18 +27,18 @@ void CarregaVetBas(Sistema& s, Banco banco) {
                 "foram lidos.\nNada será gravado no pessoal até que a tabela seja corrigida."));
         }
         TipoVetBas& b = s.VetBas[a];
-        b.Num = t.Texto(QStringLiteral("Num")).left(4);
-        b.Nome = t.Texto(QStringLiteral("Nome")).left(15);
-        b.PstGrd = t.Texto(QStringLiteral("PstGrd")).left(7);
-        if (!t.Vazio(QStringLiteral("PR")))
-            b.PR = t.Texto(QStringLiteral("PR")).left(1);
+        b.Num = t.Texto(num).left(4);
+        b.Nome = t.Texto(nome).left(15);
+        b.PstGrd = t.Texto(pstGrd).left(7);
+        if (const QString codigo = t.Texto(pr); !codigo.isEmpty())
+            b.PR = codigo.left(1);
         if (!t.Vazio(QStringLiteral("Ini")))
             b.Ini = t.DataCampo(QStringLiteral("Ini"));
         if (!t.Vazio(QStringLiteral("Fim")))
             b.Fim = t.DataCampo(QStringLiteral("Fim"));
-        if (!t.Vazio(QStringLiteral("USv")))
-            LeUSv(s, a, t.Texto(QStringLiteral("USv")));
-        b.Antig = t.Inteiro(QStringLiteral("Antig"));
+        if (const QString ultimos = t.Texto(usv); !ultimos.isEmpty())
+            LeUSv(s, a, ultimos);
+        b.Antig = t.Inteiro(antig);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "engine/Contadores.h"
+#include "engine/FluxoEscala.h"
 #include "support/AmbienteTeste.h"
 #include "support/Registro.h"
 
@@ -99,6 +100,41 @@ private slots:
         QCOMPARE(Contadores(a, 2), QStringList({"1 40 40"}));
         QCOMPARE(Datas(a, 1), datas);
         QVERIFY(a.sis->ListaSvAtual.isEmpty());
+    }
+
+    // Each person with an absence code, in personnel order, enters each of
+    // his rotations at no less than the lowest counters of the members
+    // present today, counted as they stand after the persons before him: "2"
+    // (planned, present) is raised first, so "3" and "5" start from it; every
+    // row of "3" is raised; "4" (absence over) counts as present. A counter of
+    // 999 or more counts as none; a rotation without absent members stays.
+    void ajusta_afastados() {
+        AmbienteTeste a; // today 10/03/24
+        for (int k = 1; k <= 3; ++k)
+            a.Servico(k, QStringLiteral("Serv%1").arg(k));
+        a.Militar("1", "UM");
+        a.Militar("2", "DOIS", 9999, "Sd", "P", D(15, 3, 2024), D(20, 3, 2024));
+        a.Militar("3", "TRES", 9999, "Sd", "R", D(1, 3, 2024), D(20, 3, 2024));
+        a.Militar("4", "QUATRO", 9999, "Sd", "R", D(1, 2, 2024), D(9, 3, 2024));
+        a.Militar("5", "CINCO", 9999, "Sd", "R", D(10, 3, 2024), D(10, 3, 2024));
+        a.Membro(1, "1", 5, 5, "01/03/24", "02/03/24");
+        a.Membro(1, "2", 1, 7);
+        a.Membro(1, "3", 0, 0);
+        a.Membro(1, "4", 6, 2);
+        a.Membro(1, "3", 9, 1);
+        a.Membro(1, "5", 2, 3);
+        a.Membro(2, "3", 1, 1);
+        a.Membro(2, "1", 1000, 4);
+        a.Membro(3, "1", 5, 5);
+        const QStringList datas = Datas(a, 1);
+
+        AjustaAfastados(*a.sis);
+
+        QCOMPARE(Contadores(a, 1),
+                 QStringList({"1 5 5", "2 5 7", "3 5 2", "4 6 5", "3 9 2", "5 5 5"}));
+        QCOMPARE(Contadores(a, 2), QStringList({"3 1 4", "1 1000 4"}));
+        QCOMPARE(Contadores(a, 3), QStringList({"1 5 5"}));
+        QCOMPARE(Datas(a, 1), datas);
     }
 };
 
