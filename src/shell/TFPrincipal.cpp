@@ -13,8 +13,11 @@
 #include "engine/TFAbaEscalarManual.h"
 #include "engine/TFAbaTrocas.h"
 #include "maintenance/ItensManutencao.h"
+#include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "maintenance/TFSaiEscTemp.h"
+#include "maintenance/TFVoltaParaEsc.h"
 #include "model/Sistema.h"
 #include "reports/TFPesqSv.h"
 #include "shell/Inicio.h"
@@ -157,11 +160,15 @@ void TFPrincipal::CriaTelas() {
     connect(abaManutencao, &TFAbaManutencao::PeriodoRelido, FSemExped.get(),
             &TFSemExped::MostraPeriodo);
     FPesqSv = std::make_unique<TFPesqSv>(sis);
+    FCarOrdAntig = std::make_unique<TFCarOrdAntig>(sis);
+    FSaiEscTemp = std::make_unique<TFSaiEscTemp>(sis);
+    FVoltaParaEsc = std::make_unique<TFVoltaParaEsc>(sis);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.
     TFAbaManutencao* m = abaManutencao;
     m->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    m->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     m->DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
     m->DefineAcao(8, [this] {
@@ -172,6 +179,8 @@ void TFPrincipal::CriaTelas() {
         }
         MostraUltimaEscala(sis.UltimaEscala);
     });
+    m->DefineAcao(10, [this] { AbreTela(FSaiEscTemp.get()); });
+    m->DefineAcao(11, [this] { AbreTela(FVoltaParaEsc.get()); });
     m->DefineAcao(15, [m] { m->MostraPagina(2); });
     m->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
     m->DefineAcao(18, [this, m] {

@@ -16,10 +16,13 @@ class TFAbaEscalarAutomatico;
 class TFAbaEscalarManual;
 class TFAbaTrocas;
 class TFAbaManutencao;
+class TFCarOrdAntig;
 class TFIncExcAltSv;
 class TFIncExcInd;
 class TFPesqSv;
+class TFSaiEscTemp;
 class TFSemExped;
+class TFVoltaParaEsc;
 struct Sistema;
 
 // FPrincipal, "Página Principal da Aplicação": the seven tabs and the cover.
@@ -90,4 +93,7 @@ public:
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
     std::unique_ptr<TFPesqSv> FPesqSv;
+    std::unique_ptr<TFCarOrdAntig> FCarOrdAntig;
+    std::unique_ptr<TFSaiEscTemp> FSaiEscTemp;
+    std::unique_ptr<TFVoltaParaEsc> FVoltaParaEsc;
 };
