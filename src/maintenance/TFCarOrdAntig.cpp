@@ -69,7 +69,6 @@ TFCarOrdAntig::TFCarOrdAntig(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), o
 
 void TFCarOrdAntig::showEvent(QShowEvent* evento) {
     PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
-    PintaFundo(sgAntiguidade, CorDoSlot(sis.SlotsCores, 2));
     Tenta(sis.dialogos, [&] { ordem.Abre(); });
     Mostra();
     QDialog::showEvent(evento);

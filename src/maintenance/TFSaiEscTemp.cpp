@@ -26,7 +26,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
 QLineEdit* Campo(QWidget* pai, const char* nome) {
     auto* e = new QLineEdit(pai);
     e->setObjectName(QLatin1String(nome));
-    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 24);
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 24);
     return e;
 }
 
@@ -90,7 +90,6 @@ TFSaiEscTemp::TFSaiEscTemp(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), ses
 
 void TFSaiEscTemp::showEvent(QShowEvent* evento) {
     PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
-    PintaFundo(sgPessoal, CorDoSlot(sis.SlotsCores, 2));
     Tenta(sis.dialogos, [&] { sessao.Abre(); });
     edit2->clear();
     edit3->clear();

@@ -23,7 +23,7 @@ TFVoltaParaEsc::TFVoltaParaEsc(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) 
     label1->setObjectName(QStringLiteral("Label1"));
     edit1 = new QLineEdit(this);
     edit1->setObjectName(QStringLiteral("Edit1"));
-    edit1->setMaximumWidth(edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 24);
+    edit1->setFixedWidth(edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 24);
     esquerda->addWidget(label1);
     esquerda->addWidget(edit1);
     const QStringList textos = {QStringLiteral("Voltar para Escala"), QStringLiteral("Sair"),
@@ -56,7 +56,6 @@ TFVoltaParaEsc::TFVoltaParaEsc(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) 
 
 void TFVoltaParaEsc::showEvent(QShowEvent* evento) {
     PintaFundo(this, CorDoSlot(sis.SlotsCores, 1));
-    PintaFundo(sgPessoal, CorDoSlot(sis.SlotsCores, 2));
     Tenta(sis.dialogos, [&] { CarregaVetBas(sis, Banco::Principal); });
     QDialog::showEvent(evento);
     // The notice of an empty list comes once the screen is painted.

@@ -1,0 +1,66 @@
+#include "shell/TFPrincipal.h"
+#include "support/ApoioTelas.h"
+#include "support/JanelaPrincipal.h"
+#include "support/Registro.h"
+#include "support/RoteiroModal.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The maintenance items of the absence, return and seniority screens open
+// them, from the item number as from a click on the line.
+class TesteItensPessoal : public QObject {
+    Q_OBJECT
+private slots:
+    void abre_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("rotulo");
+        QTest::addColumn<QString>("tela");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("sair");
+        QTest::newRow("3") << "3"
+                           << "Label29"
+                           << "FCarOrdAntig"
+                           << "Relação das Antiguidades"
+                           << "Button3";
+        QTest::newRow("10") << "10"
+                            << "Label4"
+                            << "FSaiEscTemp"
+                            << "Afastamento Temporário dos Serviços"
+                            << "Button2";
+        QTest::newRow("11") << "11"
+                            << "Label5"
+                            << "FVoltaParaEsc"
+                            << "Voltar militar para as Escalas"
+                            << "Button2";
+    }
+    void abre() {
+        QFETCH(QString, item);
+        QFETCH(QString, rotulo);
+        QFETCH(QString, tela);
+        QFETCH(QString, titulo);
+        QFETCH(QString, sair);
+        JanelaPrincipal j({}, true);
+        j.Mostra(QStringLiteral("TabSheet2"));
+        for (int vez = 0; vez < 2; ++vez) {
+            QString visto;
+            RoteiroModal roteiro;
+            roteiro.Quando(tela, [&](QWidget* w) {
+                visto = w->windowTitle();
+                Clica(w, sair);
+            });
+            if (vez == 0) {
+                Controle<QLineEdit>(j.p.get(), "Edit8")->setText(item);
+                Controle<QPushButton>(j.p.get(), "Button1")->click();
+            } else {
+                QTest::mouseClick(Controle(j.p.get(), rotulo), Qt::LeftButton);
+            }
+            QVERIFY(roteiro.Cumprido());
+            QCOMPARE(visto, titulo);
+        }
+    }
+};
+
+REGISTRA_TESTE(TesteItensPessoal)
+#include "TesteItensPessoal.moc"
