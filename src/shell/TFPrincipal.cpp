@@ -14,6 +14,7 @@
 #include "engine/TFAbaTrocas.h"
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFCarOrdAntig.h"
+#include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
 #include "maintenance/TFSaiEscTemp.h"
@@ -161,6 +162,7 @@ void TFPrincipal::CriaTelas() {
             &TFSemExped::MostraPeriodo);
     FPesqSv = std::make_unique<TFPesqSv>(sis);
     FCarOrdAntig = std::make_unique<TFCarOrdAntig>(sis);
+    FEditaTabelasPrimEscala = std::make_unique<TFEditaTabelasPrimEscala>(sis);
     FSaiEscTemp = std::make_unique<TFSaiEscTemp>(sis);
     FVoltaParaEsc = std::make_unique<TFVoltaParaEsc>(sis);
 
@@ -169,6 +171,7 @@ void TFPrincipal::CriaTelas() {
     TFAbaManutencao* m = abaManutencao;
     m->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
     m->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
+    m->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
     m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     m->DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
     m->DefineAcao(8, [this] {

@@ -17,6 +17,7 @@ class TFAbaEscalarManual;
 class TFAbaTrocas;
 class TFAbaManutencao;
 class TFCarOrdAntig;
+class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcInd;
 class TFPesqSv;
@@ -94,6 +95,7 @@ public:
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
     std::unique_ptr<TFPesqSv> FPesqSv;
     std::unique_ptr<TFCarOrdAntig> FCarOrdAntig;
+    std::unique_ptr<TFEditaTabelasPrimEscala> FEditaTabelasPrimEscala;
     std::unique_ptr<TFSaiEscTemp> FSaiEscTemp;
     std::unique_ptr<TFVoltaParaEsc> FVoltaParaEsc;
 };
