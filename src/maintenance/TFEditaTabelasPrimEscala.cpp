@@ -49,12 +49,12 @@ TFEditaTabelasPrimEscala::TFEditaTabelasPrimEscala(Sistema& s, QWidget* pai)
     const int data = fm.horizontalAdvance(QStringLiteral("00/00/0000")) + 24;
     // The counters are carried through, out of sight.
     const QList<int> larguras = {nome, 2, 2, data, data};
+    sgServico->horizontalHeader()->setMinimumSectionSize(2);
     int total = 0;
     for (int c = 0; c < 5; ++c) {
         sgServico->setColumnWidth(c, larguras[c]);
         total += larguras[c];
     }
-    sgServico->horizontalHeader()->setMinimumSectionSize(2);
     sgServico->setMinimumWidth(total + sgServico->verticalScrollBar()->sizeHint().width() +
                                2 * sgServico->frameWidth());
     sgServico->setMinimumHeight(fm.height() * 20);

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-// The maintenance items of the absence, return and seniority screens open
-// them, from the item number as from a click on the line.
+// The maintenance items of the absence, return, seniority and initial-rest
+// screens open them, from the item number as from a click on the line.
 class TesteItensPessoal : public QObject {
     Q_OBJECT
 private slots:
@@ -24,6 +24,11 @@ private slots:
                            << "FCarOrdAntig"
                            << "Relação das Antiguidades"
                            << "Button3";
+        QTest::newRow("4") << "4"
+                           << "Label60"
+                           << "FEditaTabelasPrimEscala"
+                           << "Formulário para Edição das Primeiras Folgas"
+                           << "Button2";
         QTest::newRow("10") << "10"
                             << "Label4"
                             << "FSaiEscTemp"
