@@ -107,8 +107,6 @@ void TFEditaTabelasPrimEscala::Mostra() {
 }
 
 void TFEditaTabelasPrimEscala::Seleciona() {
-    if (!Tenta(sis.dialogos, [&] { CarregaVetBas(sis, Banco::Principal); }))
-        return;
     escolha->exec();
     Tenta(sis.dialogos, [&] { folgas.Escolhe(); });
     Mostra();

@@ -6,8 +6,12 @@
 #include "engine/TFForaEscSgte.h"
 #include "engine/TFObrigaEscSgte.h"
 #include "engine/TFRetiraAlguem.h"
+#include "maintenance/TFCarOrdAntig.h"
+#include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "maintenance/TFSaiEscTemp.h"
+#include "maintenance/TFVoltaParaEsc.h"
 #include "reports/TFEscolherSv.h"
 #include "reports/TFQuantMilSvDia.h"
 #include "shell/Inicio.h"
@@ -35,6 +39,10 @@ template <typename Tela> std::unique_ptr<QWidget> Cria(Sistema& s) {
 const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FIncExcInd", Cria<TFIncExcInd>},
     {"FIncExcAltSv", Cria<TFIncExcAltSv>},
+    {"FCarOrdAntig", Cria<TFCarOrdAntig>},
+    {"FEditaTabelasPrimEscala", Cria<TFEditaTabelasPrimEscala>},
+    {"FSaiEscTemp", Cria<TFSaiEscTemp>},
+    {"FVoltaParaEsc", Cria<TFVoltaParaEsc>},
     {"FSemExped", Cria<TFSemExped>},
     {"FQuantMilSvDia", Cria<TFQuantMilSvDia>},
     {"FEscolherSv", Cria<TFEscolherSv>},
