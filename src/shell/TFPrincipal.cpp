@@ -24,6 +24,7 @@
 #include "shell/Inicio.h"
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
+#include "shell/TFAbaPrimeiraUtilizacao.h"
 
 #include <QDialog>
 #include <QDir>
@@ -98,6 +99,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     });
     abaManutencao = new TFAbaManutencao(*this);
     abaConsultas = new TFAbaConsultas(*this);
+    abaPrimeira = new TFAbaPrimeiraUtilizacao(*this);
     CriaTelas();
 
     PassosIniciais(inicio);
@@ -199,6 +201,12 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(23, [m] { m->MostraPagina(1); });
     m->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
     abaConsultas->DefineAcao(1, [this] { AbreTela(FPesqSv.get()); });
+    // The first-use steps open the screens of the maintenance items.
+    TFAbaPrimeiraUtilizacao* u = abaPrimeira;
+    u->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    u->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
+    u->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
+    u->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

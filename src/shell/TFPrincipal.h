@@ -16,6 +16,7 @@ class TFAbaEscalarAutomatico;
 class TFAbaEscalarManual;
 class TFAbaTrocas;
 class TFAbaManutencao;
+class TFAbaPrimeiraUtilizacao;
 class TFCarOrdAntig;
 class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
@@ -52,6 +53,7 @@ public:
     TFAbaEscalarManual* AbaEscalarManual() const { return abaManual; }
     TFAbaTrocas* AbaTrocas() const { return abaTrocas; }
     TFAbaConsultas* AbaConsultas() const { return abaConsultas; }
+    TFAbaPrimeiraUtilizacao* AbaPrimeiraUtilizacao() const { return abaPrimeira; }
 
     void AplicaCores() override;
     void MostraCapa() override;
@@ -87,6 +89,7 @@ private:
     TFAbaTrocas* abaTrocas;
     TFAbaManutencao* abaManutencao;
     TFAbaConsultas* abaConsultas;
+    TFAbaPrimeiraUtilizacao* abaPrimeira;
 
 public:
     // The screens opened from the tabs.

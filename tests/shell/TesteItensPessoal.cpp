@@ -4,12 +4,14 @@
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 // The maintenance items of the absence, return, seniority and initial-rest
-// screens open them, from the item number as from a click on the line.
+// screens open them, from the item number as from a click on the line, and so
+// do the first-use steps that name them.
 class TesteItensPessoal : public QObject {
     Q_OBJECT
 private slots:
@@ -63,6 +65,41 @@ private slots:
             }
             QVERIFY(roteiro.Cumprido());
             QCOMPARE(visto, titulo);
+        }
+    }
+
+    void passos_data() {
+        QTest::addColumn<int>("passo");
+        QTest::addColumn<QString>("rotulo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("tela");
+        QTest::addColumn<QString>("sair");
+        QTest::newRow("3") << 3 << "Label41"
+                           << "3. Ordenar as antiguidades dos militares "
+                           << "FCarOrdAntig"
+                           << "Button3";
+        QTest::newRow("4") << 4 << "Label51"
+                           << "4. Cadastrar as folgas atuais dos militares "
+                           << "FEditaTabelasPrimEscala"
+                           << "Button2";
+    }
+    // The first-use steps 3 and 4 open the same screens, from the line or its
+    // box.
+    void passos() {
+        QFETCH(int, passo);
+        QFETCH(QString, rotulo);
+        QFETCH(QString, texto);
+        QFETCH(QString, tela);
+        QFETCH(QString, sair);
+        JanelaPrincipal j({}, true);
+        j.Mostra(QStringLiteral("TabSheet5"));
+        QCOMPARE(Controle<QLabel>(j.p.get(), rotulo)->text(), texto);
+        const QStringList alvos = {rotulo, QStringLiteral("CheckBox%1").arg(passo)};
+        for (const QString& alvo : alvos) {
+            RoteiroModal roteiro;
+            roteiro.Quando(tela, [&](QWidget* w) { Clica(w, sair); });
+            QTest::mouseClick(Controle(j.p.get(), alvo), Qt::LeftButton);
+            QVERIFY2(roteiro.Cumprido(), qPrintable(alvo));
         }
     }
 };
