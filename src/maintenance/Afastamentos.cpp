@@ -41,12 +41,17 @@ QList<LinhaAfastado> MilitaresForaDaEscala(const Sistema& s) {
 }
 
 void SessaoAfastamentos::Abre() {
-    alterado = false;
+    alterado = lido = false;
     CarregaVetBas(sis, Banco::Principal);
+    lido = true;
 }
 
 void SessaoAfastamentos::Registra(const QString& num, const QString& ini, const QString& fim,
                                   bool previsto) {
+    // Basico is rewritten from VetBas on closing: it must hold every person.
+    if (!lido)
+        throw Recusa(
+            QStringLiteral("O cadastro de pessoal não pôde ser lido: nada foi registrado."));
     const Data inicio = LeDataOuRecusa(sis, ini);
     const Data final_ = LeDataOuRecusa(sis, fim);
     if (final_ < inicio)

@@ -41,6 +41,7 @@ public:
 private:
     Sistema& sis;
     bool alterado = false;
+    bool lido = false; // VetBas was read whole by Abre
 };
 
 // The return of num to every rotation: his window is cleared and, in every

@@ -13,16 +13,17 @@ constexpr int NaoOrdenado = 9999;
 } // namespace
 
 void OrdemAntiguidade::Abre() {
-    modificado = ordenado = false;
-    CarregaVetBas(sis, Banco::Principal);
+    modificado = ordenado = lido = false;
     registros.clear();
+    linhas.clear();
+    CarregaVetBas(sis, Banco::Principal);
     for (int a = 1; a <= 1000 && !sis.VetBas[a].Num.isEmpty(); ++a)
         registros.push_back(sis.VetBas[a]);
     std::stable_sort(registros.begin(), registros.end(),
                      [](const TipoVetBas& x, const TipoVetBas& y) { return x.Antig < y.Antig; });
-    linhas.clear();
     for (const TipoVetBas& b : registros)
         linhas.append({b.Num, b.PstGrd, b.Nome.left(15), QString::number(b.Antig).left(4)});
+    lido = true;
 }
 
 void OrdemAntiguidade::DefineAntig(int i, const QString& texto) {
@@ -33,6 +34,10 @@ void OrdemAntiguidade::DefineAntig(int i, const QString& texto) {
 }
 
 void OrdemAntiguidade::Ordena() {
+    // Basico is rewritten from the rows: rows not read whole would lose persons.
+    if (!lido)
+        throw Recusa(
+            QStringLiteral("A relação dos militares não pôde ser lida: nada foi gravado."));
     const qsizetype n = linhas.size();
     std::vector<int> antig(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i) {

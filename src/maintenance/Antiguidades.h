@@ -45,4 +45,5 @@ private:
     std::vector<TipoVetBas> registros; // the person of each row
     bool modificado = false;
     bool ordenado = false;
+    bool lido = false; // every person was read by Abre
 };

@@ -20,10 +20,10 @@ int SlotDe(const Sistema& s, const QString& num) {
 } // namespace
 
 void FolgasIniciais::Abre() {
-    NormalizaContadores(sis);
-    CarregaVetBas(sis, Banco::Principal);
     servico = 0;
     linhas.clear();
+    NormalizaContadores(sis);
+    CarregaVetBas(sis, Banco::Principal);
 }
 
 QString FolgasIniciais::Descricao() const {
@@ -31,9 +31,9 @@ QString FolgasIniciais::Descricao() const {
 }
 
 void FolgasIniciais::Escolhe() {
-    CarregaVetBas(sis, Banco::Principal);
     servico = 0;
     linhas.clear();
+    CarregaVetBas(sis, Banco::Principal);
     for (int k = 1; k <= 30 && servico == 0; ++k)
         if (sis.VetSv[k].Definido() && sis.VetSv[k].Sel == QLatin1String("S"))
             servico = k;

@@ -112,6 +112,21 @@ private slots:
         QCOMPARE(Janelas(a), QStringList({"1|||"}));
     }
 
+    // A personnel table that cannot be read whole is not rewritten from the
+    // part that was read.
+    void cadastro_ilegivel() {
+        AmbienteTeste a;
+        a.Militar("1", "Ana");
+        a.Militar("2", "Bia", 9999, "Sd", QString(), Data(), Data(), "99/99/99 ");
+        a.Militar("3", "Caio");
+        const QList<QStringList> antes = a.Linhas("Basico");
+        SessaoAfastamentos sessao(*a.sis);
+        QVERIFY_THROWS_EXCEPTION(Falha, sessao.Abre());
+        QVERIFY_THROWS_EXCEPTION(Recusa, sessao.Registra("1", "10/03/10", "20/03/10", true));
+        sessao.Fecha();
+        QCOMPARE(a.Linhas("Basico"), antes);
+    }
+
     void retorno_data() {
         QTest::addColumn<QString>("num");
         QTest::addColumn<QString>("pr");

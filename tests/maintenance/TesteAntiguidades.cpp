@@ -125,6 +125,21 @@ private slots:
         QCOMPARE(ordem[699], QStringLiteral("1 9999"));
     }
 
+    // A personnel table that cannot be read whole is not rewritten from the
+    // part that was read.
+    void cadastro_ilegivel() {
+        AmbienteTeste a;
+        a.Militar("1", "Ana", 20);
+        a.Militar("2", "Bia", 10, "Sd", QString(), Data(), Data(), "01/03/24 99/99/99 ");
+        a.Militar("3", "Caio", 30);
+        const QList<QStringList> antes = a.Linhas("Basico");
+        OrdemAntiguidade o(*a.sis);
+        QVERIFY_THROWS_EXCEPTION(Falha, o.Abre());
+        QVERIFY_THROWS_EXCEPTION(Recusa, o.Ordena());
+        o.Fecha();
+        QCOMPARE(a.Linhas("Basico"), antes);
+    }
+
     void fecha_data() {
         QTest::addColumn<bool>("digita");
         QTest::addColumn<bool>("ordenaAntes");
