@@ -190,7 +190,8 @@ private slots:
         QVERIFY(a.dialogos.ScriptCumprido());
         QCOMPARE(Contadores(a), esperado);
         QCOMPARE(Janelas(a), QStringList({"1|||", "2|||", "3|R|2024-03-01|2024-03-30", "4|||"}));
-        for (const QVariant& v : a.Brutas("Basico", "Ini, Fim").first())
+        const QList<QVariantList> datas = a.Brutas("Basico", "Ini, Fim");
+        for (const QVariant& v : datas.first())
             QVERIFY(v.isNull()); // no date, not the day 0
     }
 
