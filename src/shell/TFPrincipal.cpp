@@ -17,6 +17,8 @@
 #include "maintenance/TFIncExcInd.h"
 #include "model/Sistema.h"
 #include "reports/TFPesqSv.h"
+#include "reports/TFQuadroEscalas.h"
+#include "reports/TFQuadroSv.h"
 #include "shell/Inicio.h"
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
@@ -157,6 +159,8 @@ void TFPrincipal::CriaTelas() {
     connect(abaManutencao, &TFAbaManutencao::PeriodoRelido, FSemExped.get(),
             &TFSemExped::MostraPeriodo);
     FPesqSv = std::make_unique<TFPesqSv>(sis);
+    FQuadroSv = std::make_unique<TFQuadroSv>(sis);
+    FQuadroEscalas = std::make_unique<TFQuadroEscalas>(sis);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.
@@ -187,6 +191,8 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(23, [m] { m->MostraPagina(1); });
     m->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
     abaConsultas->DefineAcao(1, [this] { AbreTela(FPesqSv.get()); });
+    abaConsultas->DefineAcao(2, [this] { AbreTela(FQuadroSv.get()); });
+    abaConsultas->DefineAcao(3, [this] { AbreTela(FQuadroEscalas.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

@@ -19,6 +19,8 @@ class TFAbaManutencao;
 class TFIncExcAltSv;
 class TFIncExcInd;
 class TFPesqSv;
+class TFQuadroEscalas;
+class TFQuadroSv;
 class TFSemExped;
 struct Sistema;
 
@@ -90,4 +92,6 @@ public:
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
     std::unique_ptr<TFPesqSv> FPesqSv;
+    std::unique_ptr<TFQuadroSv> FQuadroSv;
+    std::unique_ptr<TFQuadroEscalas> FQuadroEscalas;
 };
