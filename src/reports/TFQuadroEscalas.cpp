@@ -47,6 +47,8 @@ TFQuadroEscalas::TFQuadroEscalas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
     auto* botoes = new QHBoxLayout(panel1);
     auto* militares = Botao(panel1, "Button1", QStringLiteral("Nº, Nome ou Pst/Grd"));
     auto* servicos = Botao(panel1, "Button6", QStringLiteral("Serviços"));
+    for (QPushButton* b : {militares, servicos})
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 28);
     botoes->addWidget(militares);
     botoes->addWidget(servicos);
     topo->addWidget(panel1);
@@ -58,6 +60,7 @@ TFQuadroEscalas::TFQuadroEscalas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
     scrollBox1 = new QScrollArea(this);
     scrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox1->setWidgetResizable(true);
+    scrollBox1->setFocusPolicy(Qt::NoFocus); // the grids take the focus
     auto* conteudo = new QWidget(scrollBox1);
     auto* grades = new QVBoxLayout(conteudo);
     grades->setContentsMargins(0, 0, 0, 0);

@@ -49,7 +49,11 @@ GradeQuadro::GradeQuadro(const QString& nome, QWidget* pai) : QTableWidget(pai) 
     setObjectName(nome);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    verticalHeader()->hide();
+    // The person numbers of column 0 stand in the row headings, which stay in
+    // view while the duty columns scroll.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     titulo = new QLabel(horizontalHeader()->viewport());
@@ -79,6 +83,10 @@ void GradeQuadro::Mostra(const Quadro& quadro) {
     setColumnCount(quadro.Colunas());
     setRowCount(int(quadro.Linhas.size()));
     setHorizontalHeaderLabels(titulos);
+    QStringList numeros;
+    for (const Quadro::Linha& l : quadro.Linhas)
+        numeros << l.Cel[0];
+    setVerticalHeaderLabels(numeros);
     for (int r = 0; r < rowCount(); ++r) {
         const QStringList& cel = quadro.Linhas[static_cast<size_t>(r)].Cel;
         for (int c = 0; c < cel.size(); ++c) {
@@ -92,6 +100,9 @@ void GradeQuadro::Mostra(const Quadro& quadro) {
     resizeColumnsToContents();
     for (int c = 0; c < columnCount(); ++c)
         setColumnWidth(c, qMax(columnWidth(c), minima));
+    if (columnCount() > 0)
+        setColumnHidden(0, true);
+    verticalHeader()->setMinimumWidth(minima);
     if (rowCount() > 0)
         scrollToTop();
 }
@@ -179,6 +190,7 @@ TFQuadroSv::TFQuadroSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
 
     scrollBox1 = Nomeado(new QScrollArea(this), "ScrollBox1");
     scrollBox1->setWidgetResizable(true);
+    scrollBox1->setFocusPolicy(Qt::NoFocus); // the grids take the focus
     auto* conteudo = new QWidget(scrollBox1);
     auto* grades = new QVBoxLayout(conteudo);
     grades->setContentsMargins(0, 0, 0, 0);
@@ -210,7 +222,9 @@ TFQuadroSv::TFQuadroSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     connect(sair, &QPushButton::clicked, this, &QDialog::close);
     setTabOrder(edit1, edit2);
     setTabOrder(edit2, radioButton1);
-    setTabOrder(radioButton1, bExecutar);
+    setTabOrder(radioButton1, radioButton2);
+    setTabOrder(radioButton2, radioButton3);
+    setTabOrder(radioButton3, bExecutar);
     setTabOrder(bExecutar, servicos);
     setTabOrder(servicos, voltar);
     setTabOrder(voltar, sGQuadroSv);

@@ -36,6 +36,7 @@ void Registro(AmbienteTeste& a) {
 }
 
 // The person numbers and the headings a grid shows.
+// Column 0, the person numbers, shows in the row headings.
 QStringList Coluna(const QTableWidget* g, int c) {
     QStringList v;
     for (int r = 0; r < g->rowCount(); ++r)
@@ -51,7 +52,7 @@ QStringList Titulos(const QTableWidget* g) {
 
 // Every heading and cell fits its column.
 bool CabeNasColunas(const QTableWidget* g) {
-    for (int c = 0; c < g->columnCount(); ++c) {
+    for (int c = 1; c < g->columnCount(); ++c) {
         const QHeaderView* h = g->horizontalHeader();
         int largura = h->fontMetrics().horizontalAdvance(g->horizontalHeaderItem(c)->text());
         for (int r = 0; r < g->rowCount(); ++r)
@@ -115,6 +116,7 @@ private slots:
         QCOMPARE(Coluna(g, 2), QStringList({"0", "", "1", "", ""}));
         QCOMPARE(Coluna(g, 19), QStringList({"0", "0", "3", "1", "0"}));
         QVERIFY(CabeNasColunas(g));
+        QCOMPARE(g->verticalHeaderItem(2)->text(), QStringLiteral("12"));
         // Disabled until a period or kind control is clicked.
         QVERIFY(!executar->isEnabled());
         ClicaIndicador(t.C<QRadioButton>("RadioButton2"));

@@ -9,6 +9,8 @@
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
 #include "reports/TFEscolherSv.h"
+#include "reports/TFQuadroEscalas.h"
+#include "reports/TFQuadroSv.h"
 #include "reports/TFQuantMilSvDia.h"
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
@@ -38,6 +40,8 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FSemExped", Cria<TFSemExped>},
     {"FQuantMilSvDia", Cria<TFQuantMilSvDia>},
     {"FEscolherSv", Cria<TFEscolherSv>},
+    {"FQuadroSv", Cria<TFQuadroSv>},
+    {"FQuadroEscalas", Cria<TFQuadroEscalas>},
     {"FEscVm", Cria<TFEscVm>},
     {"FEscVmEsp", Cria<TFEscVmEsp>},
     {"FRetiraAlguem", Cria<TFRetiraAlguem>},
