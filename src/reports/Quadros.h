@@ -43,8 +43,9 @@ struct QuadroServicos {
     // "Pesquisar" is enabled; a count disables it until a period or kind
     // control is clicked.
     bool ExecutarHabilitado = true;
-    Quadro SGQuadroSv;
-    Quadro SGQuadroSvAux;
+    // Before the first count: the heading row of 20 empty columns.
+    Quadro SGQuadroSv = Quadro::Vazio(20);
+    Quadro SGQuadroSvAux = Quadro::Vazio(20);
     bool AuxVisivel = false;
     // The duty columns a narrowing keeps: every column after a count, the
     // columns of the duties chosen by the last "Serviços" after it.

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -62,11 +63,11 @@ TFQuadroEscalas::TFQuadroEscalas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
     scrollBox1->setWidgetResizable(true);
     scrollBox1->setFocusPolicy(Qt::NoFocus); // the grids take the focus
     auto* conteudo = new QWidget(scrollBox1);
-    auto* grades = new QVBoxLayout(conteudo);
+    // One grid at a time: the full board or the narrowed one.
+    auto* grades = new QStackedLayout(conteudo);
     grades->setContentsMargins(0, 0, 0, 0);
     sGQuadroEscalas = new GradeQuadro(QStringLiteral("SGQuadroEscalas"), conteudo);
     sGQuadroEscalasAux = new GradeQuadro(QStringLiteral("SGQuadroEscalasAux"), conteudo);
-    sGQuadroEscalasAux->hide();
     grades->addWidget(sGQuadroEscalas);
     grades->addWidget(sGQuadroEscalasAux);
     scrollBox1->setWidget(conteudo);
@@ -140,7 +141,7 @@ void TFQuadroEscalas::Imprimir() {
 }
 
 void TFQuadroEscalas::Mostra() {
-    sGQuadroEscalasAux->setVisible(estado.AuxVisivel);
-    sGQuadroEscalas->setVisible(!estado.AuxVisivel);
-    (estado.AuxVisivel ? sGQuadroEscalasAux : sGQuadroEscalas)->Mostra(estado.Visivel());
+    GradeQuadro* grade = estado.AuxVisivel ? sGQuadroEscalasAux : sGQuadroEscalas;
+    grade->Mostra(estado.Visivel());
+    static_cast<QStackedLayout*>(grade->parentWidget()->layout())->setCurrentWidget(grade);
 }

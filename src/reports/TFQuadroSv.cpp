@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,8 +99,9 @@ void GradeQuadro::Mostra(const Quadro& quadro) {
     // The narrowest column still shows a number of four digits.
     const int minima = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8;
     resizeColumnsToContents();
+    // A column without heading (before "SOMA") stays narrow.
     for (int c = 0; c < columnCount(); ++c)
-        setColumnWidth(c, qMax(columnWidth(c), minima));
+        setColumnWidth(c, titulos[c].isEmpty() ? minima / 3 : qMax(columnWidth(c), minima));
     if (columnCount() > 0)
         setColumnHidden(0, true);
     verticalHeader()->setMinimumWidth(minima);
@@ -192,11 +194,11 @@ TFQuadroSv::TFQuadroSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     scrollBox1->setWidgetResizable(true);
     scrollBox1->setFocusPolicy(Qt::NoFocus); // the grids take the focus
     auto* conteudo = new QWidget(scrollBox1);
-    auto* grades = new QVBoxLayout(conteudo);
+    // One grid at a time: the full board or the narrowed one.
+    auto* grades = new QStackedLayout(conteudo);
     grades->setContentsMargins(0, 0, 0, 0);
     sGQuadroSv = new GradeQuadro(QStringLiteral("SGQuadroSv"), conteudo);
     sGQuadroSvAux = new GradeQuadro(QStringLiteral("SGQuadroSvAux"), conteudo);
-    sGQuadroSvAux->hide();
     grades->addWidget(sGQuadroSv);
     grades->addWidget(sGQuadroSvAux);
     scrollBox1->setWidget(conteudo);
@@ -299,8 +301,8 @@ void TFQuadroSv::Imprimir() {
 }
 
 void TFQuadroSv::Mostra() {
-    sGQuadroSvAux->setVisible(estado.AuxVisivel);
-    sGQuadroSv->setVisible(!estado.AuxVisivel);
-    (estado.AuxVisivel ? sGQuadroSvAux : sGQuadroSv)->Mostra(estado.Visivel());
+    GradeQuadro* grade = estado.AuxVisivel ? sGQuadroSvAux : sGQuadroSv;
+    grade->Mostra(estado.Visivel());
+    static_cast<QStackedLayout*>(grade->parentWidget()->layout())->setCurrentWidget(grade);
     bExecutar->setEnabled(estado.ExecutarHabilitado);
 }
