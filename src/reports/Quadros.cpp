@@ -15,11 +15,11 @@ namespace {
 const QString sim = QStringLiteral("S");
 const QString soma = QStringLiteral("SOMA");
 
-// The columns of a duty number: which numbers stand in each duty's roster,
-// read from its table once.
-class Rosters {
+// Which numbers stand in each duty's roster, each rotation table read once
+// (into grids of its own, leaving the working grids alone).
+class MembrosDasEscalas {
 public:
-    explicit Rosters(Sistema& s) : sis(s) {}
+    explicit MembrosDasEscalas(Sistema& s) : sis(s) {}
     // Whether num stands in the roster of duty n (1..30).
     bool Contem(int n, const QString& num) {
         auto& g = grades[static_cast<size_t>(n)];
@@ -125,14 +125,14 @@ void MontaEscalas(Sistema& s, QuadroEscalas& q, const QSet<QString>* escolhidos)
         }
     quadro.Servicos = int(definidos.size());
 
-    Rosters rosters(s);
+    MembrosDasEscalas membros(s);
     for (const TipoVetBas& b : s.VetBas) {
         if (b.Num.isEmpty() || (escolhidos && !escolhidos->contains(b.Num)))
             continue;
         Quadro::Linha& l = quadro.NovaLinha(b.Num);
         l.Marca = false;
         for (size_t i = 0; i < definidos.size(); ++i)
-            if (rosters.Contem(definidos[i], b.Num)) {
+            if (membros.Contem(definidos[i], b.Num)) {
                 l.Cel[int(i) + 1] = sim;
                 l.Marca = true;
             }
@@ -232,7 +232,7 @@ void ContaServicos(Sistema& s, QuadroServicos& q) {
     }
 
     // Zeros, and the duty columns that have a heading, packed in duty order.
-    Rosters rosters(s);
+    MembrosDasEscalas membros(s);
     std::vector<int> colunas;
     for (int j = 1; j <= 30; ++j) {
         if (cabecalho[static_cast<size_t>(j)].isEmpty())
@@ -240,7 +240,7 @@ void ContaServicos(Sistema& s, QuadroServicos& q) {
         colunas.push_back(j);
         for (size_t r = 0; r < numeros.size(); ++r) {
             int& celula = contagem[r][static_cast<size_t>(j)];
-            if (celula < 0 && rosters.Contem(j, numeros[r]))
+            if (celula < 0 && membros.Contem(j, numeros[r]))
                 celula = 0;
         }
     }
@@ -349,13 +349,15 @@ void ImprimeQuadro(Impressora& impressora, const Quadro& quadro) {
     bool primeira = true;
     // Columns 1 to 19 first; the others, 19 at a time, on pages of their own.
     for (int desde = 1; primeira || desde <= ultima; desde += porFaixa) {
-        const int ate = std::min(desde + porFaixa - 1, std::max(ultima, desde));
+        const int ate = std::min(desde + porFaixa - 1, ultima);
+        // Column c of the band stands at (c - desde + 1) x w + x0.
+        const auto x = [&](int c) { return (c - desde + 1) * w + x0; };
         int y = 0;
-        auto cabecalho = [&] {
+        const auto cabecalho = [&] {
             y = topo;
-            for (int c = desde; c <= ate && c <= ultima; ++c)
+            for (int c = desde; c <= ate; ++c)
                 if (!quadro.Cabecalho[c].isEmpty())
-                    impressora.Texto((c - desde + 1) * w + x0 - recuo, y, quadro.Cabecalho[c]);
+                    impressora.Texto(x(c) - recuo, y, quadro.Cabecalho[c]);
             y += ArredondaPar(k * 80);
         };
         if (!primeira)
@@ -369,13 +371,10 @@ void ImprimeQuadro(Impressora& impressora, const Quadro& quadro) {
                 impressora.NovaPagina();
                 cabecalho();
             }
-            for (int c = 0; c <= ate && c <= ultima; ++c) {
-                if (c != 0 && c < desde)
-                    continue;
-                const int coluna = c == 0 ? 0 : c - desde + 1;
+            impressora.Texto(x0, y, l.Cel[0]);
+            for (int c = desde; c <= ate; ++c)
                 if (!l.Cel[c].isEmpty())
-                    impressora.Texto(coluna * w + x0, y, l.Cel[c]);
-            }
+                    impressora.Texto(x(c), y, l.Cel[c]);
             y += ArredondaPar(k * 50);
         }
     }
