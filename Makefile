@@ -6,10 +6,14 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # A compiler cache, when the machine has one, for faster rebuilds.
 LANCADOR := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test bench figuras build deps configure format clean
+.PHONY: run exemplo test bench figuras build deps configure format clean
 
 run: build
 	./$(BUILD)/tarvolim $(ARGS)
+
+# The program on an example register in build/exemplo (created on the first run).
+exemplo: build
+	./$(BUILD)/tarvolim --exemplo $(BUILD)/exemplo $(ARGS)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
