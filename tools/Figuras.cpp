@@ -1,7 +1,7 @@
 // Renders the README's pictures offscreen from the example register, on a
 // screen of 1366 x 768: the automatic roster tab after a forecast, the daily
-// quantity table, "Escala Vermelha", the duty screen and the personnel screen,
-// each into a PNG of the given folder.
+// quantity table, "Escala Vermelha", the duty screen, the personnel screen and
+// the two query boards, each into a PNG of the given folder.
 //   tarvolim-figuras docs/figuras
 
 #include "calendar/TFSemExped.h"
@@ -9,6 +9,8 @@
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "reports/TFQuadroEscalas.h"
+#include "reports/TFQuadroSv.h"
 #include "shell/Cores.h"
 #include "shell/Exemplo.h"
 #include "shell/Inicio.h"
@@ -135,5 +137,22 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     Grava(&pessoal, pasta, QStringLiteral("pessoal.png"), saida);
     pessoal.hide();
+
+    // The duty count board over the month of history, a cell of the fourth
+    // duty clicked; the membership board of every person.
+    TFQuadroSv& quadro = *p.FQuadroSv;
+    quadro.show();
+    quadro.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText((hoje - 30).Texto());
+    quadro.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(hoje.Texto());
+    quadro.findChild<QAbstractButton*>(QStringLiteral("BExecutar"))->click();
+    ClicaCelula(quadro.findChild<QTableWidget*>(QStringLiteral("SGQuadroSv")), 2, 4);
+    QApplication::processEvents();
+    Grava(&quadro, pasta, QStringLiteral("quadro-servicos.png"), saida);
+    quadro.hide();
+    TFQuadroEscalas& membros = *p.FQuadroEscalas;
+    membros.show();
+    QApplication::processEvents();
+    Grava(&membros, pasta, QStringLiteral("quadro-escalas.png"), saida);
+    membros.hide();
     return 0;
 }

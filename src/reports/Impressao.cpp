@@ -12,20 +12,11 @@ namespace {
 const QString arquivoImpressao = QStringLiteral("Impressao.Txt");
 const QString fonteImpressao = QStringLiteral("Arial");
 
-// Puts the printer back in portrait when the print ends, also after a failure:
-// every print starts from portrait.
-class RetratoNoFim {
-public:
-    explicit RetratoNoFim(Impressora& i) : impressora(i) {}
-    ~RetratoNoFim() { impressora.DefineOrientacao(Impressora::Orientacao::Retrato); }
-    RetratoNoFim(const RetratoNoFim&) = delete;
-    RetratoNoFim& operator=(const RetratoNoFim&) = delete;
-
-private:
-    Impressora& impressora;
-};
-
 } // namespace
+
+RetratoNoFim::~RetratoNoFim() {
+    impressora.DefineOrientacao(Impressora::Orientacao::Retrato);
+}
 
 int ArredondaPar(double valor) {
     const double abaixo = std::floor(valor);

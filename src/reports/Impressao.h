@@ -10,6 +10,19 @@ class GradeTexto;
 class PastaDados;
 struct Sistema;
 
+// Puts the printer back in portrait when a print ends, also after a failure:
+// every print starts from portrait.
+class RetratoNoFim {
+public:
+    explicit RetratoNoFim(Impressora& i) : impressora(i) {}
+    ~RetratoNoFim();
+    RetratoNoFim(const RetratoNoFim&) = delete;
+    RetratoNoFim& operator=(const RetratoNoFim&) = delete;
+
+private:
+    Impressora& impressora;
+};
+
 // Rounds to the nearest whole number, a half going to the even neighbour.
 int ArredondaPar(double valor);
 

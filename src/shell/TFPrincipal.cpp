@@ -21,6 +21,8 @@
 #include "maintenance/TFVoltaParaEsc.h"
 #include "model/Sistema.h"
 #include "reports/TFPesqSv.h"
+#include "reports/TFQuadroEscalas.h"
+#include "reports/TFQuadroSv.h"
 #include "shell/Inicio.h"
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
@@ -167,6 +169,8 @@ void TFPrincipal::CriaTelas() {
     FEditaTabelasPrimEscala = std::make_unique<TFEditaTabelasPrimEscala>(sis);
     FSaiEscTemp = std::make_unique<TFSaiEscTemp>(sis);
     FVoltaParaEsc = std::make_unique<TFVoltaParaEsc>(sis);
+    FQuadroSv = std::make_unique<TFQuadroSv>(sis);
+    FQuadroEscalas = std::make_unique<TFQuadroEscalas>(sis);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.
@@ -207,6 +211,8 @@ void TFPrincipal::CriaTelas() {
     u->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     u->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
     u->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
+    abaConsultas->DefineAcao(2, [this] { AbreTela(FQuadroSv.get()); });
+    abaConsultas->DefineAcao(3, [this] { AbreTela(FQuadroEscalas.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

@@ -22,6 +22,8 @@ class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcInd;
 class TFPesqSv;
+class TFQuadroEscalas;
+class TFQuadroSv;
 class TFSaiEscTemp;
 class TFSemExped;
 class TFVoltaParaEsc;
@@ -101,4 +103,6 @@ public:
     std::unique_ptr<TFEditaTabelasPrimEscala> FEditaTabelasPrimEscala;
     std::unique_ptr<TFSaiEscTemp> FSaiEscTemp;
     std::unique_ptr<TFVoltaParaEsc> FVoltaParaEsc;
+    std::unique_ptr<TFQuadroSv> FQuadroSv;
+    std::unique_ptr<TFQuadroEscalas> FQuadroEscalas;
 };

@@ -13,6 +13,8 @@
 #include "maintenance/TFSaiEscTemp.h"
 #include "maintenance/TFVoltaParaEsc.h"
 #include "reports/TFEscolherSv.h"
+#include "reports/TFQuadroEscalas.h"
+#include "reports/TFQuadroSv.h"
 #include "reports/TFQuantMilSvDia.h"
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
@@ -46,6 +48,8 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FSemExped", Cria<TFSemExped>},
     {"FQuantMilSvDia", Cria<TFQuantMilSvDia>},
     {"FEscolherSv", Cria<TFEscolherSv>},
+    {"FQuadroSv", Cria<TFQuadroSv>},
+    {"FQuadroEscalas", Cria<TFQuadroEscalas>},
     {"FEscVm", Cria<TFEscVm>},
     {"FEscVmEsp", Cria<TFEscVmEsp>},
     {"FRetiraAlguem", Cria<TFRetiraAlguem>},
