@@ -302,8 +302,9 @@ void AjustaAfastados(Sistema& s) {
                 mudou = mudou || entrada.Pt > pt || entrada.Vm > vm;
             }
         }
-        // A rotation that would be written as it stands is left alone.
-        if (mudou || !GradeComoNaTabela(s, g, k))
+        // A rotation that would be written as it stands is left alone; so is
+        // one its load blocked (Bloqueio), unless a counter must change.
+        if (mudou || (!g.Bloqueada.Ativo() && !GradeComoNaTabela(s, g, k)))
             GravaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
     }
     trans.Confirma();

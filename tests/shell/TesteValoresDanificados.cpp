@@ -109,6 +109,21 @@ private slots:
         QCOMPARE(Tabelas(a, sv), antes);
     }
 
+    // The once-a-run review of the absent persons' counters leaves a blocked
+    // rotation alone when none of its counters changes.
+    void verificacao_com_afastado() {
+        AmbienteTeste a;
+        RegistroPequeno(a);
+        DanificaValores(a, "número vazio no rodízio");
+        DefineNoArquivo(a, "UPDATE Basico SET PR = 'P', Ini = '2024-04-01', Fim = '2024-04-10' "
+                           "WHERE Num = '4'");
+        const auto antes = Tabelas(a);
+        const Execucao e = ExecutaComando(a, {"verificar", "--ate", "11/03/24"});
+        QCOMPARE(e.codigo, 0);
+        QVERIFY2(!e.saida.contains("não foi gravada"), qPrintable(e.saida));
+        QCOMPARE(Tabelas(a), antes);
+    }
+
     // Once the row is mended the table is written again.
     void consertada_grava() {
         AmbienteTeste a;
