@@ -1,6 +1,5 @@
 #include "base/Falha.h"
 #include "engine/Contadores.h"
-#include "engine/FluxoEscala.h"
 #include "engine/Previsao.h"
 #include "support/AmbienteTeste.h"
 #include "support/Registro.h"
