@@ -1,5 +1,6 @@
 #include "calendar/Calendario.h"
 
+#include "base/Falha.h"
 #include "model/Sistema.h"
 
 namespace {
@@ -8,12 +9,20 @@ const QString arquivo = QStringLiteral("SemExped.Txt");
 
 void CarregaSemExped(Sistema& s) {
     const QStringList linhas = s.pasta.LeLinhas(arquivo);
+    // Read in part, the red days beyond the list would be taken for black days.
+    if (linhas.size() > VetorSemExped::Tamanho)
+        throw Recusa(QStringLiteral("O arquivo %1 tem %2 linhas, mas a lista de dias de Escala "
+                                    "Vermelha comporta no máximo %3 datas; ele não foi lido, "
+                                    "para que nenhum dia vermelho seja tomado por preto.\nExclua "
+                                    "as datas que sobram com o item 6 da guia /Manutenção/ ou "
+                                    "recupere uma cópia de segurança (item 14).")
+                         .arg(arquivo)
+                         .arg(linhas.size())
+                         .arg(VetorSemExped::Tamanho));
     s.VetSemExped.Limpa();
     std::array<Data, VetorSemExped::Tamanho + 1> datas{};
     int n = 0;
     for (const QString& linha : linhas) {
-        if (n == VetorSemExped::Tamanho)
-            break;
         ++n;
         datas[n] = s.pasta.ConverteData(linha, arquivo);
         s.VetSemExped.Define(n, linha);

@@ -212,8 +212,18 @@ bool ExcluiSemExped(Sistema& s, const QStringList& escolhidas, const QString& te
 }
 
 QStringList ListagemSemExped(Sistema& s) {
-    CarregaSemExped(s);
     QStringList lista;
+    // A file longer than the list is listed from the file itself, so that
+    // the dates to exclude can still be chosen.
+    if (s.pasta.LeLinhas(arquivoSemExped).size() > VetorSemExped::Tamanho) {
+        for (const Data d : LeDatasSemExped(s)) {
+            if (lista.size() == MaxListagemSemExped)
+                break;
+            lista << d.Texto();
+        }
+        return lista;
+    }
+    CarregaSemExped(s);
     const int n = qMin(s.VetSemExped.Quantidade(), MaxListagemSemExped);
     for (int i = 1; i <= n; ++i)
         lista << s.VetSemExped[i];

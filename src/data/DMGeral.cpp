@@ -588,6 +588,13 @@ int DMGeral::Cursor::Inteiro(const QString& campo) const {
 }
 
 int DMGeral::Cursor::Inteiro(int indice) const {
+    if (const auto n = InteiroValido(indice))
+        return *n;
+    throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
+                    .arg(dados->linhas[atual][indice].toString(), dados->campos.value(indice)));
+}
+
+std::optional<int> DMGeral::Cursor::InteiroValido(int indice) const {
     const QVariant& v = dados->linhas[atual][indice];
     if (v.isNull())
         return 0;
@@ -603,8 +610,7 @@ int DMGeral::Cursor::Inteiro(int indice) const {
         n = v.toString().trimmed().toLongLong(&ok);
     }
     if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        throw Falha(QStringLiteral("\"%1\" não é um número inteiro válido (campo %2)")
-                        .arg(v.toString(), dados->campos.value(indice)));
+        return std::nullopt;
     return static_cast<int>(n);
 }
 

@@ -99,6 +99,9 @@ public:
         int Indice(const QString& campo) const;
         QString Texto(int indice) const;
         int Inteiro(int indice) const;
+        // The field as a whole number of the int range (NULL is 0); nothing
+        // when it holds anything else.
+        std::optional<int> InteiroValido(int indice) const;
 
     private:
         std::shared_ptr<const Linhas> dados;

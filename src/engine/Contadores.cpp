@@ -26,8 +26,11 @@ void NormalizaContadores(Sistema& s) {
         GradeTexto& g = RecarregaGrade(s, k);
         const auto minimo = ContadoresIniciais(s, g, k, QString(), QString());
         for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r) {
-            const int pt = g.Cel(1, r).toInt() - minimo.Pt + 3;
-            const int vm = g.Cel(2, r).toInt() - minimo.Vm + 3;
+            const QString& num = g.Cel(0, r);
+            const int pt = SomaContador(g.Cel(1, r).toLongLong(), 3LL - minimo.Pt,
+                                        QStringLiteral("Pt"), num, k);
+            const int vm = SomaContador(g.Cel(2, r).toLongLong(), 3LL - minimo.Vm,
+                                        QStringLiteral("Vm"), num, k);
             g.DefineCel(1, r, QString::number(pt < 0 ? 3 : pt));
             g.DefineCel(2, r, QString::number(vm < 0 ? 3 : vm));
         }
@@ -87,8 +90,9 @@ void AjustaAfastados(Sistema& s) {
                 mudou = mudou || entrada.Pt > pt || entrada.Vm > vm;
             }
         }
-        // A rotation that would be written as it stands is left alone.
-        if (mudou || !GradeComoNaTabela(s, g, k))
+        // A rotation that would be written as it stands is left alone; so is
+        // one its load blocked (Bloqueio), unless a counter must change.
+        if (mudou || (!g.Bloqueada.Ativo() && !GradeComoNaTabela(s, g, k)))
             GravaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
     }
     trans.Confirma();

@@ -65,7 +65,10 @@ void AtualizaContadores(Sistema& s, const QString& tipo, const QString& num, int
             continue;
         if (diaTexto != QLatin1String(DataNuncaTexto) && servico.CodSv == sv)
             g.DefineCel(colData, r, diaTexto);
-        g.DefineCel(colContador, r, QString::number(g.Cel(colContador, r).toInt() + passo));
+        g.DefineCel(colContador, r,
+                    QString::number(SomaContador(
+                        g.Cel(colContador, r).toLongLong(), passo,
+                        pretas ? QStringLiteral("Pt") : QStringLiteral("Vm"), num, servico.CodSv)));
     }
 }
 

@@ -17,7 +17,7 @@ void GradeTexto::Redimensiona(int novasColunas, int novasLinhas) {
     for (int r = 0; r < qMin(linhas, novasLinhas); ++r)
         for (int c = 0; c < qMin(colunas, novasColunas); ++c)
             nova.Celula(c, r) = std::move(Celula(c, r));
-    nova.Cortada = Cortada;
+    nova.Bloqueada = Bloqueada;
     *this = std::move(nova);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Bloqueio.h"
+
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -42,9 +44,9 @@ public:
     // True when some number stands twice before the first empty row.
     bool TemRepetidos() const;
 
-    // Set when a load could not hold every row of its table; a saver then
-    // refuses to write the grid back.
-    bool Cortada = false;
+    // What the last load found that the grid cannot hold as the table stores
+    // it; while it holds something, a saver refuses to write the grid back.
+    Bloqueio Bloqueada;
 
     // Order key cached per row and kind (OrdenaGrade): valid while the
     // columns it is made of are untouched and the same seniority map is used.

@@ -31,7 +31,7 @@ void LimpaGrade(GradeTexto& g) {
         g.DefineCel(3, r, zero);
         g.DefineCel(4, r, zero);
     }
-    g.Cortada = false;
+    g.Bloqueada.Limpa();
 }
 
 void LimpaGradeMil(GradeTexto& g) {
@@ -40,32 +40,48 @@ void LimpaGradeMil(GradeTexto& g) {
     for (int r = 1; r <= 1000; ++r)
         for (int c = 0; c < 5; ++c)
             g.DefineCel(c, r, QString());
-    g.Cortada = false;
+    g.Bloqueada.Limpa();
 }
 
 void CarregaGradeSv(Sistema& s, GradeTexto& g, const QString& tabela, Banco banco) {
+    const QString nome = DMGeral::NomeTabela(tabela);
     auto t = s.dm.AbreTabela(banco, tabela);
     const int maximo = g.Linhas() - 1;
     int r = 0;
-    g.Cortada = false;
+    Bloqueio& bloqueio = g.Bloqueada;
+    bloqueio.Inicia(NomeParaOperador(banco, nome));
     const int num = t.Indice(QStringLiteral("Num")), pt = t.Indice(QStringLiteral("Pt")),
               vm = t.Indice(QStringLiteral("Vm")), usvPt = t.Indice(QStringLiteral("USvPt")),
               usvVm = t.Indice(QStringLiteral("USvVm"));
     while (t.Proximo()) {
         if (++r > maximo) {
-            g.Cortada = true;
+            bloqueio.Acrescenta(QStringLiteral("mais de %1 militares (só os %1 primeiros foram "
+                                               "lidos)")
+                                    .arg(maximo));
+            bloqueio.DefineRemedio(QStringLiteral("Corrija a tabela em Manutenção (item 12)"));
             throw Falha(QStringLiteral("A escala %1 tem mais de %2 militares; só os %2 primeiros "
                                        "foram lidos.\nEla não será gravada até que a tabela seja "
                                        "corrigida.")
-                            .arg(DMGeral::NomeTabela(tabela))
+                            .arg(nome)
                             .arg(maximo));
         }
-        g.DefineCel(0, r, t.Texto(num));
-        g.DefineCel(1, r, QString::number(t.Inteiro(pt)));
-        g.DefineCel(2, r, QString::number(t.Inteiro(vm)));
+        const QString numero = t.Texto(num);
+        if (numero.isEmpty())
+            bloqueio.Acrescenta(QStringLiteral("na linha %1 um número vazio (Num)").arg(r));
+        else if (numero.size() > 4)
+            bloqueio.Acrescenta(
+                QStringLiteral("na linha %1 o número \"%2\", com mais de 4 caracteres (Num)")
+                    .arg(r)
+                    .arg(numero));
+        g.DefineCel(0, r, numero);
+        g.DefineCel(1, r,
+                    QString::number(InteiroDaLinha(t, pt, QStringLiteral("Pt"), r, bloqueio)));
+        g.DefineCel(2, r,
+                    QString::number(InteiroDaLinha(t, vm, QStringLiteral("Vm"), r, bloqueio)));
         g.DefineCel(3, r, t.Texto(usvPt));
         g.DefineCel(4, r, t.Texto(usvVm));
     }
+    AvisaBloqueio(s, bloqueio);
 }
 
 namespace {
@@ -95,10 +111,7 @@ QList<QVariantList> LinhasDaGrade(const GradeTexto& g, const QString& nome) {
 
 // The rows GravaGradeSv writes; throws when the grid may not be written.
 QList<QVariantList> LinhasAGravar(const GradeTexto& g, const QString& nome) {
-    if (g.Cortada)
-        throw Falha(QStringLiteral("A escala %1 não foi gravada: a tabela tem mais militares do "
-                                   "que a memória comporta.")
-                        .arg(nome));
+    g.Bloqueada.RecusaGravar();
     return LinhasDaGrade(g, nome);
 }
 
@@ -125,7 +138,7 @@ void GradeComoRelida(GradeTexto& g, const QString& tabela) {
 
 bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n) {
     const QString nome = QStringLiteral("Sv%1").arg(n);
-    if (g.Cortada)
+    if (g.Bloqueada.Ativo())
         return false;
     const QList<QVariantList> linhas = LinhasDaGrade(g, nome);
     auto t = s.dm.AbreTabela(Banco::Principal, nome);
@@ -166,10 +179,10 @@ GradeTexto& RecarregaGrade(Sistema& s, int n) {
     return g;
 }
 
-void GravaGrades(Sistema& s, Banco banco) {
+void GravaGrades(Sistema& s, Banco banco, bool mantemBloqueadas) {
     DMGeral::Transacao t(s.dm, banco);
     for (int n = 1; n <= 30; ++n)
-        if (s.VetSv[n].Definido())
+        if (s.VetSv[n].Definido() && !(mantemBloqueadas && s.Grades.GradeSv[n].Bloqueada.Ativo()))
             GravaGradeSv(s, s.Grades.GradeSv[n], QStringLiteral("Sv%1.DB").arg(n), banco);
     t.Confirma();
 }

@@ -47,8 +47,10 @@ void CarregaGrades(Sistema& s, Banco banco);
 void RecarregaGrade(Sistema& s, GradeTexto& g, int n);
 // The same on GradeSvN, selected as SelecionaGrade does (TabelaAtual).
 GradeTexto& RecarregaGrade(Sistema& s, int n);
-// Every defined duty's grid to its table, in one transaction.
-void GravaGrades(Sistema& s, Banco banco);
+// Every defined duty's grid to its table, in one transaction. A grid whose
+// load blocked it (Bloqueio) refuses the whole write, or, with
+// mantemBloqueadas, is left out and its table stays as it is.
+void GravaGrades(Sistema& s, Banco banco, bool mantemBloqueadas = false);
 bool MilNaGrade(Sistema& s, const QString& num, int n);
 
 // Seniority of each number, as IndiceMil finds it (the last record of the

@@ -7,14 +7,18 @@
 void CarregaVetHist(Sistema& s, Banco banco) {
     for (int a = 1; a <= MaxHist && !s.VetHist[a].Descr.isEmpty(); ++a)
         s.VetHist[a] = TipoVetHist();
-    s.VetHistCortado = false;
+    Bloqueio& bloqueio = s.VetHistBloqueado;
+    bloqueio.Inicia(NomeParaOperador(banco, QStringLiteral("Hist")));
     auto t = s.dm.AbreTabela(banco, QStringLiteral("Hist.DB"));
     const int codSv = t.Indice(QStringLiteral("CodSv")), descr = t.Indice(QStringLiteral("Descr")),
               num = t.Indice(QStringLiteral("Num")), ptVm = t.Indice(QStringLiteral("PtVm"));
     int a = 0;
     while (t.Proximo()) {
         if (++a > MaxHist) {
-            s.VetHistCortado = true;
+            bloqueio.Acrescenta(QStringLiteral("mais de 10000 registros (só os 10000 primeiros "
+                                               "foram lidos)"));
+            bloqueio.DefineRemedio(QStringLiteral("Apague os registros antigos com o item 7 da "
+                                                  "guia /Manutenção/"));
             throw Falha(QStringLiteral(
                 "O Arquivo Histórico está cheio: tem mais de 10000 registros e só os 10000 "
                 "primeiros foram lidos.\nApague os registros antigos com o item 7 da guia "
@@ -22,21 +26,29 @@ void CarregaVetHist(Sistema& s, Banco banco) {
         }
         TipoVetHist& h = s.VetHist[a];
         h.Dia = t.DataCampo(QStringLiteral("Dia"));
-        h.CodSv = t.Inteiro(codSv);
+        h.CodSv = InteiroDaLinha(t, codSv, QStringLiteral("CodSv"), a, bloqueio);
         h.Descr = t.Texto(descr).left(8);
-        h.Num = t.Texto(num).left(136);
+        // An empty Descr ends the history for its readers and its saver.
+        if (h.Descr.isEmpty())
+            bloqueio.Acrescenta(
+                QStringLiteral("na linha %1 uma descrição de serviço vazia (Descr)").arg(a));
+        const QString numeros = t.Texto(num);
+        if (numeros.isEmpty())
+            bloqueio.Acrescenta(QStringLiteral("na linha %1 um número vazio (Num)").arg(a));
+        else if (numeros.size() > 136)
+            bloqueio.Acrescenta(
+                QStringLiteral("na linha %1 números com mais de 136 caracteres (Num)").arg(a));
+        h.Num = numeros.left(136);
         if (const QString tipo = t.Texto(ptVm); !tipo.isEmpty())
             h.PtVm = tipo.left(2);
     }
+    AvisaBloqueio(s, bloqueio);
 }
 
 void GravaVetHist(Sistema& s, Banco banco) {
     if (banco == Banco::Backup)
         CarregaVetHist(s, Banco::Principal);
-    if (s.VetHistCortado)
-        throw Falha(QStringLiteral("O Arquivo Histórico não foi gravado: ele tem mais de 10000 "
-                                   "registros e só parte dele está na memória.\nApague os "
-                                   "registros antigos com o item 7 da guia /Manutenção/."));
+    s.VetHistBloqueado.RecusaGravar();
     QList<QVariantList> linhas;
     for (int a = 1; a <= MaxHist; ++a) {
         const TipoVetHist& h = s.VetHist[a];

@@ -19,8 +19,8 @@ QString TresDigitos(long long valor) {
 
 namespace {
 
-int ValorCelula(const QString& texto) {
-    return qMax(0, texto.trimmed().toInt());
+long long ValorCelula(const QString& texto) {
+    return qMax(0LL, texto.trimmed().toLongLong());
 }
 
 void Acrescenta(QString& total, long long valor) {
@@ -49,8 +49,9 @@ void MontaIrmaos(Sistema& s) {
             const int r = g.LinhaDe(b.Num);
             if (r == 0)
                 continue;
-            const int pt = ValorCelula(g.Cel(1, r));
-            const int vm = ValorCelula(g.Cel(2, r));
+            // In 64 bits: the sums keep their last three digits, never wrap.
+            const long long pt = ValorCelula(g.Cel(1, r));
+            const long long vm = ValorCelula(g.Cel(2, r));
             resumo.Num = b.Num;
             resumo.Sv[k] = {TresDigitos(pt + vm), TresDigitos(vm), TresDigitos(pt)};
             Acrescenta(resumo.Total.PtVm, pt + vm);

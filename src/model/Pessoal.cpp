@@ -13,7 +13,8 @@ TipoVetBas RegistroVazio() {
 void CarregaVetBas(Sistema& s, Banco banco) {
     for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
         s.VetBas[a] = RegistroVazio();
-    s.VetBasCortado = false;
+    Bloqueio& bloqueio = s.VetBasBloqueado;
+    bloqueio.Inicia(NomeParaOperador(banco, QStringLiteral("Basico")));
     auto t = s.dm.AbreTabela(banco, QStringLiteral("Basico.DB"));
     const int num = t.Indice(QStringLiteral("Num")), nome = t.Indice(QStringLiteral("Nome")),
               pstGrd = t.Indice(QStringLiteral("PstGrd")), pr = t.Indice(QStringLiteral("PR")),
@@ -21,13 +22,22 @@ void CarregaVetBas(Sistema& s, Banco banco) {
     int a = 0;
     while (t.Proximo()) {
         if (++a > 1000) {
-            s.VetBasCortado = true;
+            bloqueio.Acrescenta(QStringLiteral("mais de 1000 militares (só os 1000 primeiros "
+                                               "foram lidos)"));
             throw Falha(QStringLiteral(
                 "A tabela de pessoal (Basico) tem mais de 1000 militares; só os 1000 primeiros "
                 "foram lidos.\nNada será gravado no pessoal até que a tabela seja corrigida."));
         }
         TipoVetBas& b = s.VetBas[a];
-        b.Num = t.Texto(num).left(4);
+        const QString numero = t.Texto(num);
+        if (numero.isEmpty())
+            bloqueio.Acrescenta(QStringLiteral("na linha %1 um número vazio (Num)").arg(a));
+        else if (numero.size() > 4)
+            bloqueio.Acrescenta(
+                QStringLiteral("na linha %1 o número \"%2\", com mais de 4 caracteres (Num)")
+                    .arg(a)
+                    .arg(numero));
+        b.Num = numero.left(4);
         b.Nome = t.Texto(nome).left(15);
         b.PstGrd = t.Texto(pstGrd).left(7);
         if (const QString codigo = t.Texto(pr); !codigo.isEmpty())
@@ -38,8 +48,9 @@ void CarregaVetBas(Sistema& s, Banco banco) {
             b.Fim = t.DataCampo(QStringLiteral("Fim"));
         if (const QString ultimos = t.Texto(usv); !ultimos.isEmpty())
             LeUSv(s, a, ultimos);
-        b.Antig = t.Inteiro(antig);
+        b.Antig = InteiroDaLinha(t, antig, QStringLiteral("Antig"), a, bloqueio);
     }
+    AvisaBloqueio(s, bloqueio);
 }
 
 void LeUSv(Sistema& s, int a, const QString& texto) {
@@ -64,9 +75,7 @@ QString TextoUSv(const TipoVetBas& b) {
 void GravaVetBas(Sistema& s, Banco banco) {
     if (banco == Banco::Backup)
         CarregaVetBas(s, Banco::Principal);
-    if (s.VetBasCortado)
-        throw Falha(QStringLiteral("O pessoal não foi gravado: a tabela Basico tem mais de 1000 "
-                                   "militares e só parte dela está na memória."));
+    s.VetBasBloqueado.RecusaGravar();
     QList<QVariantList> linhas;
     for (int a = 1; a <= 1000; ++a) {
         const TipoVetBas& b = s.VetBas[a];

@@ -15,24 +15,51 @@ void CarregaVetSv(Sistema& s, Banco banco) {
             sv.Folga = 2;
         }
     }
+    Bloqueio& bloqueio = s.VetSvBloqueado;
+    bloqueio.Inicia(NomeParaOperador(banco, QStringLiteral("Sv")));
     auto t = s.dm.AbreTabela(banco, QStringLiteral("Sv.DB"));
-    while (t.Proximo()) {
-        const int k = t.Inteiro(QStringLiteral("CodSv"));
-        if (k < 1 || k > 30)
-            continue; // no slot; the program never writes such a row
+    const int codSv = t.Indice(QStringLiteral("CodSv")), quant = t.Indice(QStringLiteral("Quant")),
+              prio = t.Indice(QStringLiteral("Prio")), folga = t.Indice(QStringLiteral("Folga"));
+    // The row of each code, to tell a repeated one.
+    std::array<int, 31> linhaDoCodigo{};
+    for (int linha = 1; t.Proximo(); ++linha) {
+        const std::optional<int> codigo = t.InteiroValido(codSv);
+        if (!codigo) {
+            InteiroDaLinha(t, codSv, QStringLiteral("CodSv"), linha, bloqueio);
+            continue;
+        }
+        const int k = *codigo;
+        if (k < 1 || k > 30) {
+            // No slot: saving would drop the row.
+            bloqueio.Acrescenta(
+                QStringLiteral("na linha %1 o código de serviço %2, fora de 1 a 30 (CodSv)")
+                    .arg(linha)
+                    .arg(k));
+            continue;
+        }
+        if (linhaDoCodigo[k] != 0)
+            // The later row takes the slot; saving would drop the earlier.
+            bloqueio.Acrescenta(QStringLiteral("na linha %1 o código de serviço %2, que já está "
+                                               "na linha %3 (CodSv)")
+                                    .arg(linha)
+                                    .arg(k)
+                                    .arg(linhaDoCodigo[k]));
+        linhaDoCodigo[k] = linha;
         TipoVetSv& sv = s.VetSv[k];
         sv.CodSv = k;
         sv.Descr = t.Texto(QStringLiteral("Descr")).left(8);
         sv.Ini = t.DataCampo(QStringLiteral("Ini"));
         sv.Fim = t.DataCampo(QStringLiteral("Fim"));
-        sv.Quant = t.Inteiro(QStringLiteral("Quant"));
-        sv.Prio = t.Inteiro(QStringLiteral("Prio"));
-        sv.Folga = t.Inteiro(QStringLiteral("Folga"));
+        sv.Quant = InteiroDaLinha(t, quant, QStringLiteral("Quant"), linha, bloqueio);
+        sv.Prio = InteiroDaLinha(t, prio, QStringLiteral("Prio"), linha, bloqueio);
+        sv.Folga = InteiroDaLinha(t, folga, QStringLiteral("Folga"), linha, bloqueio);
         sv.TipoSv = t.Texto(QStringLiteral("TipoSv")).left(2);
     }
+    AvisaBloqueio(s, bloqueio);
 }
 
 void GravaVetSv(Sistema& s, Banco banco) {
+    s.VetSvBloqueado.RecusaGravar();
     QList<QVariantList> linhas;
     for (int k = 1; k <= 30; ++k) {
         const TipoVetSv& sv = s.VetSv[k];

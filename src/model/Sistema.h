@@ -7,6 +7,7 @@
 #include "data/PastaDados.h"
 #include "model/AbaAutomatica.h"
 #include "model/AbaManual.h"
+#include "model/Bloqueio.h"
 #include "model/Grades.h"
 #include "model/Historico.h"
 #include "model/Irmaos.h"
@@ -15,6 +16,7 @@
 #include "model/TabelaQuantidades.h"
 #include "model/VetorSemExped.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <array>
@@ -41,16 +43,22 @@ struct Sistema {
 
     // Duty records, slots 1..30.
     std::array<TipoVetSv, 31> VetSv{};
+    // What the last load of each table found that memory cannot hold as
+    // stored: its savers refuse while it holds something (Bloqueio).
+    Bloqueio VetSvBloqueado;
     // Personnel records, positions 1..1000.
     std::vector<TipoVetBas> VetBas;
-    bool VetBasCortado = false;
+    Bloqueio VetBasBloqueado;
     // Rotations and their working grids.
     FGrades Grades;
     QString TabelaAtual;
     std::uint64_t GeracaoMapas = 0;
     // History, positions 1..10000.
     std::vector<TipoVetHist> VetHist;
-    bool VetHistCortado = false;
+    Bloqueio VetHistBloqueado;
+    // The findings of the loads already told to the operator, by table as
+    // the operator reads its name (AvisaBloqueio).
+    QHash<QString, QStringList> DanosAvisados;
     // Blocked and forced assignments.
     std::vector<TipoVetSgte> VetSgte;
     std::vector<TipoVetSgte> VetFora;

@@ -13,11 +13,14 @@ void AtualizaPrincipal(Sistema& s, TelaPrincipal* tela) {
     CarregaVetSv(s, Banco::Principal);
     s.UltimaEscala = s.pasta.LeUltimaEscala();
     t.MostraUltimaEscala(s.UltimaEscala);
+    // A table whose load found what memory cannot hold stays as it is: the
+    // load told the operator, and the refresh goes on without rewriting it.
     CarregaGrades(s, Banco::Principal);
-    GravaGrades(s, Banco::Principal);
+    GravaGrades(s, Banco::Principal, true);
     CarregaVetBas(s, Banco::Principal);
     RevisaAfastamentos(s);
-    GravaVetBas(s, Banco::Principal);
+    if (!s.VetBasBloqueado.Ativo())
+        GravaVetBas(s, Banco::Principal);
 }
 
 void RevisaAfastamentos(Sistema& s) {

@@ -56,6 +56,37 @@ private slots:
         }
     }
 
+    // A file longer than the list is refused whole, naming it, and the list
+    // keeps what it held: its red days are never taken for black ones. The
+    // screen still lists it from the file, and an exclusion that brings it
+    // back within 366 dates makes it readable again.
+    void lista_alem_da_capacidade() {
+        AmbienteTeste a;
+        Prepara(a, D(10, 3, 2024), D(31, 3, 2024), Dias(D(1, 3, 2024), 366));
+        CarregaSemExped(*a.sis);
+        QStringList linhas = a.sis->pasta.LeLinhas(semExped);
+        linhas.prepend(D(1, 1, 2024).Texto()); // 367 lines, the earliest first
+        a.sis->pasta.GravaLinhas(semExped, linhas);
+        const QByteArray vermelhos = a.Bytes(semExped);
+        try {
+            CarregaSemExped(*a.sis);
+            QFAIL("lista lida em parte");
+        } catch (const Recusa& r) {
+            QVERIFY2(r.Mensagem().startsWith("O arquivo SemExped.Txt tem 367 linhas"),
+                     qPrintable(r.Mensagem()));
+        }
+        QCOMPARE(a.sis->VetSemExped.Quantidade(), 366);
+        QCOMPARE(a.sis->VetSemExped[1], D(1, 3, 2024).Texto());
+        QCOMPARE(a.Bytes(semExped), vermelhos);
+
+        const QStringList listagem = ListagemSemExped(*a.sis);
+        QCOMPARE(listagem.size(), MaxListagemSemExped);
+        QCOMPARE(listagem.first(), D(1, 1, 2024).Texto());
+        QVERIFY(ExcluiSemExped(*a.sis, {D(1, 1, 2024).Texto()}, D(20, 1, 2024).Texto()));
+        QCOMPARE(a.sis->VetSemExped.Quantidade(), 366);
+        QCOMPARE(a.sis->VetSemExped[1], D(1, 3, 2024).Texto());
+    }
+
     void prox_dia_preto_data() {
         QTest::addColumn<Data>("dia");
         QTest::addColumn<QList<Data>>("vermelhos");

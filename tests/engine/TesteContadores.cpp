@@ -1,8 +1,12 @@
+#include "base/Falha.h"
 #include "engine/Contadores.h"
+#include "engine/Previsao.h"
 #include "support/AmbienteTeste.h"
 #include "support/Registro.h"
 
 #include <QTest>
+
+#include <limits>
 
 namespace {
 
@@ -99,6 +103,53 @@ private slots:
         QCOMPARE(Contadores(a, 2), QStringList({"1 40 40"}));
         QCOMPARE(Datas(a, 1), datas);
         QVERIFY(a.sis->ListaSvAtual.isEmpty());
+    }
+
+    // A counter never leaves the integer range: the addition of a forecast,
+    // an undo or the normalisation that would is refused, naming the person,
+    // the rotation and the value; the grid and the table stay as they were.
+    void contador_no_limite_data() {
+        QTest::addColumn<int>("valor");
+        QTest::addColumn<int>("passo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("máximo + 1") << std::numeric_limits<int>::max() << 1
+                                    << "O contador Pt do militar 1 na escala Sv1 está em "
+                                       "2147483647 e não pode ir a 2147483648";
+        QTest::newRow("mínimo - 1") << std::numeric_limits<int>::min() << -1
+                                    << "O contador Pt do militar 1 na escala Sv1 está em "
+                                       "-2147483648 e não pode ir a -2147483649";
+        QTest::newRow("normalização") << std::numeric_limits<int>::max() << 0
+                                      << "O contador Pt do militar 1 na escala Sv1 está em "
+                                         "2147483647 e não pode ir a 2147483650";
+    }
+    void contador_no_limite() {
+        QFETCH(int, valor);
+        QFETCH(int, passo);
+        QFETCH(QString, mensagem);
+        AmbienteTeste a;
+        a.Servico(1, "Of Dia");
+        a.Militar("1", "UM");
+        a.Membro(1, "1", valor, 0);
+        Sistema& s = *a.sis;
+        CarregaVetSv(s, Banco::Principal);
+        CarregaGrades(s, Banco::Principal);
+        const QStringList antes = Contadores(a, 1);
+        try {
+            if (passo == 0)
+                NormalizaContadores(s);
+            else
+                AtualizaContadores(s, "Pt", "1", passo, "11/03/24", 1);
+            QFAIL("o contador passou do limite");
+        } catch (const Recusa& r) {
+            QVERIFY2(r.Mensagem().contains(mensagem), qPrintable(r.Mensagem()));
+        }
+        QCOMPARE(s.Grades.GradeSv[1].Cel(1, 1), QString::number(valor));
+        QCOMPARE(Contadores(a, 1), antes);
+        // One step back from the limit is fine.
+        if (passo != 0) {
+            AtualizaContadores(s, "Pt", "1", -passo, "11/03/24", 1);
+            QCOMPARE(s.Grades.GradeSv[1].Cel(1, 1), QString::number(valor - passo));
+        }
     }
 
     // Each person with an absence code, in personnel order, enters each of

@@ -1,5 +1,7 @@
 #include "base/Falha.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
+#include "support/CadastroDanificado.h"
 #include "support/Registro.h"
 
 #include <QDir>
@@ -222,6 +224,58 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Falha, CarregaVetBas(s, Banco::Principal));
         QVERIFY_THROWS_EXCEPTION(Falha, GravaVetBas(s, Banco::Principal));
         QCOMPARE(a.sis->dm.ContaLinhas(Banco::Principal, "Basico"), 1001);
+    }
+
+    // Each loader tells, naming table, row and value, what its table holds
+    // that memory cannot; its saver then refuses (a personnel save, a
+    // rotation's, the history's, the duties') and the table stays as stored.
+    void valores_danificados_data() { CasosDeValoresDanificados(); }
+    void valores_danificados() {
+        QFETCH(QString, dano);
+        QFETCH(QString, tabela);
+        QFETCH(QString, mensagem);
+        AmbienteTeste a;
+        RegistroPequeno(a);
+        DanificaValores(a, dano);
+        Sistema& s = *a.sis;
+        const auto antes = a.Brutas(tabela);
+        GradeTexto& g = s.Grades.GradeSv[tabela.mid(2).toInt()];
+        const auto carrega = [&] {
+            if (tabela == QLatin1String("Sv"))
+                CarregaVetSv(s, Banco::Principal);
+            else if (tabela == QLatin1String("Basico"))
+                CarregaVetBas(s, Banco::Principal);
+            else if (tabela == QLatin1String("Hist"))
+                CarregaVetHist(s, Banco::Principal);
+            else {
+                LimpaGrade(g);
+                CarregaGradeSv(s, g, tabela, Banco::Principal);
+            }
+        };
+        const auto grava = [&] {
+            if (tabela == QLatin1String("Sv"))
+                GravaVetSv(s, Banco::Principal);
+            else if (tabela == QLatin1String("Basico"))
+                GravaVetBas(s, Banco::Principal);
+            else if (tabela == QLatin1String("Hist"))
+                GravaVetHist(s, Banco::Principal);
+            else
+                GravaGradeSv(s, g, tabela, Banco::Principal);
+        };
+        a.dialogos.EsperaAviso(mensagem);
+        carrega();
+        QVERIFY(a.dialogos.ScriptCumprido());
+        carrega(); // told once in a run
+        try {
+            grava();
+            QFAIL("a tabela foi regravada");
+        } catch (const Recusa& r) {
+            QVERIFY2(
+                r.Mensagem().startsWith(QStringLiteral("A tabela %1 não foi gravada").arg(tabela)),
+                qPrintable(r.Mensagem()));
+        }
+        QCOMPARE(a.Brutas(tabela), antes);
+        QCOMPARE(a.dialogos.Textos.size(), 1);
     }
 };
 REGISTRA_TESTE(TesteRegistros)

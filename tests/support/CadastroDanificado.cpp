@@ -74,6 +74,67 @@ void DanificaCadastro(AmbienteTeste& a, const QString& dano) {
     }
 }
 
+void CasosDeValoresDanificados() {
+    QTest::addColumn<QString>("dano");
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QString>("mensagem");
+    const auto caso = [](const char* dano, const char* tabela, const char* mensagem) {
+        QTest::newRow(dano) << QString::fromUtf8(dano) << QString::fromUtf8(tabela)
+                            << QString::fromUtf8(mensagem);
+    };
+    caso("código 0", "Sv", "A tabela Sv tem na linha 2 o código de serviço 0, fora de 1 a 30");
+    caso("código 31", "Sv", "A tabela Sv tem na linha 3 o código de serviço 31, fora de 1 a 30");
+    caso("código repetido", "Sv",
+         "A tabela Sv tem na linha 3 o código de serviço 1, que já está na linha 1");
+    caso("número vazio no pessoal", "Basico",
+         "A tabela Basico tem na linha 6 um número vazio (Num)");
+    caso("número vazio no rodízio", "Sv2", "A tabela Sv2 tem na linha 3 um número vazio (Num)");
+    caso("número vazio no histórico", "Hist", "A tabela Hist tem na linha 2 um número vazio (Num)");
+    caso("número longo no rodízio", "Sv2",
+         "A tabela Sv2 tem na linha 3 o número \"12345\", com mais de 4 caracteres (Num)");
+    caso("número longo no pessoal", "Basico",
+         "A tabela Basico tem na linha 6 o número \"12345\", com mais de 4 caracteres (Num)");
+    caso("contador além dos inteiros", "Sv1",
+         "A tabela Sv1 tem na linha 2 o valor \"99999999999\", que não é um número inteiro de "
+         "-2147483648 a 2147483647 (Pt)");
+    caso("contador em texto", "Sv1", "A tabela Sv1 tem na linha 3 o valor \"muitos\", que não é");
+}
+
+void DanificaValores(AmbienteTeste& a, const QString& dano) {
+    a.sis.reset();
+    const QString arquivo = QDir(a.Pasta()).filePath(DMGeral::NomeArquivo);
+    QStringList comandos{
+        QStringLiteral("INSERT INTO Hist VALUES ('2024-03-08', 1, 'Of Dia', '1', 'Pt')"),
+        QStringLiteral("INSERT INTO Hist VALUES ('2024-03-08', 2, 'Guarda', '4', 'Pt')")};
+    const QString outroServico =
+        QStringLiteral("INSERT INTO Sv VALUES (%1, 'Ronda', '2000-01-01', '2050-01-01', 1, 31, 1, "
+                       "'PV')");
+    if (dano == QStringLiteral("código 0"))
+        comandos << QStringLiteral("UPDATE Sv SET CodSv = 0 WHERE CodSv = 2");
+    else if (dano == QStringLiteral("código 31"))
+        comandos << outroServico.arg(31);
+    else if (dano == QStringLiteral("código repetido"))
+        comandos << outroServico.arg(1);
+    else if (dano == QStringLiteral("número vazio no pessoal"))
+        comandos << QStringLiteral("UPDATE Basico SET Num = '' WHERE Num = '6'");
+    else if (dano == QStringLiteral("número vazio no rodízio"))
+        comandos << QStringLiteral("UPDATE Sv2 SET Num = '' WHERE Num = '6'");
+    else if (dano == QStringLiteral("número vazio no histórico"))
+        comandos << QStringLiteral("UPDATE Hist SET Num = '' WHERE CodSv = 2");
+    else if (dano == QStringLiteral("número longo no rodízio"))
+        comandos << QStringLiteral("UPDATE Sv2 SET Num = '12345' WHERE Num = '6'");
+    else if (dano == QStringLiteral("número longo no pessoal"))
+        comandos << QStringLiteral("UPDATE Basico SET Num = '12345' WHERE Num = '6'");
+    else if (dano == QStringLiteral("contador além dos inteiros"))
+        comandos << QStringLiteral("UPDATE Sv1 SET Pt = 99999999999 WHERE Num = '2'");
+    else if (dano == QStringLiteral("contador em texto"))
+        comandos << QStringLiteral("UPDATE Sv1 SET Vm = 'muitos' WHERE Num = '3'");
+    else
+        qFatal("dano desconhecido: %s", qPrintable(dano));
+    ExecutaNoArquivo(arquivo, comandos);
+    a.Reabre();
+}
+
 QStringList ConteudoDaPasta(const QString& pasta) {
     QStringList conteudo;
     for (const QFileInfo& f : QDir(pasta).entryInfoList(

@@ -10,3 +10,12 @@ void CasosDeCadastroDanificado();
 void DanificaCadastro(AmbienteTeste& a, const QString& dano);
 // The names of every file in the data folder, with their sizes and times.
 QStringList ConteudoDaPasta(const QString& pasta);
+
+// Rows whose values the register cannot hold, on RegistroPequeno with two
+// history rows, for tables of cases: adds the columns "dano", "tabela" (the
+// table no save may rewrite) and "mensagem" (what the load's notice says), one
+// row each.
+void CasosDeValoresDanificados();
+// Writes the damage of the case straight into the file of a's data folder and
+// opens a new program run on it.
+void DanificaValores(AmbienteTeste& a, const QString& dano);
