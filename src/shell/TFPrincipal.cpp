@@ -1,5 +1,6 @@
 #include "shell/TFPrincipal.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Falha.h"
 #include "base/Tenta.h"
@@ -13,8 +14,11 @@
 #include "engine/TFAbaEscalarManual.h"
 #include "engine/TFAbaTrocas.h"
 #include "maintenance/ItensManutencao.h"
+#include "maintenance/TFCorrigePstGrd.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "maintenance/TFListaNumNomes.h"
+#include "maintenance/TFModelosPstGrd.h"
 #include "model/Sistema.h"
 #include "reports/TFPesqSv.h"
 #include "shell/Inicio.h"
@@ -60,6 +64,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int pontos,
 
 TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai), sis(s) {
     setObjectName(QStringLiteral("FPrincipal"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Página Principal da Aplicação"));
     resize(1000, 700);
     auto* layout = new QVBoxLayout(this);
@@ -157,6 +162,10 @@ void TFPrincipal::CriaTelas() {
     connect(abaManutencao, &TFAbaManutencao::PeriodoRelido, FSemExped.get(),
             &TFSemExped::MostraPeriodo);
     FPesqSv = std::make_unique<TFPesqSv>(sis);
+    FListaNumNomes = std::make_unique<TFListaNumNomes>(sis);
+    FListaNumNomes->AtendeF1();
+    FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
+    FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.
@@ -172,6 +181,7 @@ void TFPrincipal::CriaTelas() {
         }
         MostraUltimaEscala(sis.UltimaEscala);
     });
+    m->DefineAcao(9, [this] { AbreTela(FModelosPstGrd.get()); });
     m->DefineAcao(15, [m] { m->MostraPagina(2); });
     m->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
     m->DefineAcao(18, [this, m] {

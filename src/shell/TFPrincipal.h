@@ -16,8 +16,11 @@ class TFAbaEscalarAutomatico;
 class TFAbaEscalarManual;
 class TFAbaTrocas;
 class TFAbaManutencao;
+class TFCorrigePstGrd;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFListaNumNomes;
+class TFModelosPstGrd;
 class TFPesqSv;
 class TFSemExped;
 struct Sistema;
@@ -90,4 +93,8 @@ public:
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
     std::unique_ptr<TFPesqSv> FPesqSv;
+    std::unique_ptr<TFModelosPstGrd> FModelosPstGrd;
+    std::unique_ptr<TFCorrigePstGrd> FCorrigePstGrd;
+    // Last, so that it goes first: it may be a child window of any screen above.
+    std::unique_ptr<TFListaNumNomes> FListaNumNomes;
 };
