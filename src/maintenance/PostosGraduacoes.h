@@ -34,3 +34,13 @@ public:
 // the changed flag) and returns true; closing without one leaves the row and
 // the flag as they were and the form empty.
 bool CorrigePstGrd(Sistema& s, JanelaCorrigePstGrd& janela, const QString& forma);
+
+// Brings every person's rank (VetBas from slot 1 up to the first empty Num) to
+// its standard form: a spelling found in any column of a rank's row becomes
+// column 0 of that row (cut to 7). A spelling the table does not know is put to
+// the operator through the correction dialog; the chosen form is taken and the
+// spelling written into the first empty cell of columns 1..10 of its row, so
+// that it is known from then on. A person without a rank, or whose spelling
+// the operator leaves without a choice, keeps his rank. The caller loads the
+// table before and saves it, with VetBas, after.
+void ConfereGrafiaPstGrd(Sistema& s, JanelaCorrigePstGrd& janela);

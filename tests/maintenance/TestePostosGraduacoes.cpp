@@ -1,4 +1,5 @@
 #include "maintenance/PostosGraduacoes.h"
+#include "model/Pessoal.h"
 #include "support/AmbienteTeste.h"
 #include "support/Registro.h"
 
@@ -7,14 +8,18 @@
 namespace {
 
 // Answers the correction dialog: records what it was offered and picks the
-// item given (nothing: the window is closed without a choice).
+// item given (nothing: the window is closed without a choice), or the next of
+// respostas when there are any.
 struct CorrecaoFalsa : JanelaCorrigePstGrd {
     std::optional<int> Escolhe(const QString& forma, const QStringList& formas) override {
         vistas << forma;
         oferecidas = formas;
+        if (!respostas.isEmpty())
+            return respostas.takeFirst();
         return resposta;
     }
     std::optional<int> resposta;
+    QList<std::optional<int>> respostas;
     QStringList vistas;
     QStringList oferecidas;
 };
@@ -65,6 +70,36 @@ private slots:
         QCOMPARE(s.CorrecaoPstGrd.Forma, QString());
         QCOMPARE(s.CorrecaoPstGrd.Linha, 2);
         QVERIFY(!s.CorrecaoPstGrd.ModelosAlterados);
+    }
+
+    // Known spellings become their standard form; an unknown one is asked
+    // once and learnt; an empty rank, or one left without a choice, stays.
+    void confere_grafia() {
+        AmbienteTeste a;
+        Sistema& s = *a.sis;
+        a.Militar("12", "ALVES", 1, "CAP");
+        a.Militar("7", "BARROS", 2, "Major");
+        a.Militar("30", "CAMPOS", 3, "Major");
+        a.Militar("45", "DANTAS", 4, "");
+        a.Militar("50", "ESTEVES", 5, "XYZ");
+        a.Militar("60", "FARIAS", 6, "Cel");
+        CarregaVetBas(s, Banco::Principal);
+        s.SGModelos = Modelos({"Cel", "Maj", "Cap"});
+        s.SGModelos.Cells[1][3] = "CAP";
+        s.SGModelos.Cells[1][1] = "CEL";
+        CorrecaoFalsa janela;
+        janela.respostas = {1, std::nullopt};
+        ConfereGrafiaPstGrd(s, janela);
+        QCOMPARE(janela.vistas, QStringList({"Major", "XYZ"}));
+        QStringList postos;
+        for (int i = 1; i <= 6; ++i)
+            postos << s.VetBas[i].PstGrd;
+        QCOMPARE(postos, QStringList({"Cap", "Maj", "Maj", "", "XYZ", "Cel"}));
+        QCOMPARE(s.SGModelos.Cells[1][2], QStringLiteral("Major"));
+        QVERIFY(s.CorrecaoPstGrd.ModelosAlterados);
+        for (int c = 0; c < ModelosPstGrd::Colunas; ++c)
+            for (int r = 0; r < ModelosPstGrd::Linhas; ++r)
+                QVERIFY(s.SGModelos.Cells[c][r] != QStringLiteral("XYZ"));
     }
 
     // The file's rows 1.. of column 0 become PstGrd.Txt when the table is saved.
