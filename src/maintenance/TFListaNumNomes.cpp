@@ -141,12 +141,12 @@ TFListaNumNomes::TFListaNumNomes(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
 
     connect(button1, &QPushButton::clicked, this, &TFListaNumNomes::Button1Click);
     connect(button3, &QPushButton::clicked, this, &TFListaNumNomes::Button3Click);
+    setTabOrder(listBox1, edit5);
     setTabOrder(edit5, edit4);
     setTabOrder(edit4, listBox2);
     setTabOrder(listBox2, button1);
     setTabOrder(button1, button3);
-    setTabOrder(button3, listBox1);
-    setTabOrder(listBox1, button2);
+    setTabOrder(button3, button2);
     MostraResultado(false);
 }
 
@@ -225,6 +225,7 @@ void TFListaNumNomes::Ativacao() {
         return;
     listBox2->addItems(postos);
     Button3Click();
+    edit5->setFocus();
 }
 
 void TFListaNumNomes::MostraResultado(bool visivel) {

@@ -6,8 +6,11 @@
 #include "engine/TFForaEscSgte.h"
 #include "engine/TFObrigaEscSgte.h"
 #include "engine/TFRetiraAlguem.h"
+#include "maintenance/TFCorrigePstGrd.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "maintenance/TFListaNumNomes.h"
+#include "maintenance/TFModelosPstGrd.h"
 #include "reports/TFEscolherSv.h"
 #include "reports/TFQuantMilSvDia.h"
 #include "shell/Inicio.h"
@@ -43,6 +46,9 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FRetiraAlguem", Cria<TFRetiraAlguem>},
     {"FForaEscSgte", Cria<TFForaEscSgte>},
     {"FObrigaEscSgte", Cria<TFObrigaEscSgte>},
+    {"FListaNumNomes", Cria<TFListaNumNomes>},
+    {"FModelosPstGrd", Cria<TFModelosPstGrd>},
+    {"FCorrigePstGrd", Cria<TFCorrigePstGrd>},
     {"FAviso", [](Sistema&) -> std::unique_ptr<QWidget> { return std::make_unique<TFAviso>(); }},
 };
 
