@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the installation pictures (24-bit BMP): the tab flag and the covers."""
+"""Draws the installation pictures (24-bit BMP): the tab flag and the covers;
+and the program's icon (PNG with alpha) at the usual hicolor sizes."""
 import math
+import os
 import struct
 import sys
+import zlib
 
 
 def grava_bmp(caminho, largura, altura, pixel):
@@ -17,6 +20,56 @@ def grava_bmp(caminho, largura, altura, pixel):
     info = struct.pack("<IiiHHIIiiII", 40, largura, altura, 1, 24, 0, len(dados), 2835, 2835, 0, 0)
     with open(caminho, "wb") as f:
         f.write(cab + info + dados)
+
+
+def grava_png(caminho, lado, pixel):
+    """pixel(x, y) gives (r, g, b, a) for a point of the unit square."""
+    amostras = 4
+    linhas = bytearray()
+    for y in range(lado):
+        linhas.append(0)
+        for x in range(lado):
+            soma = [0, 0, 0, 0]
+            for j in range(amostras):
+                for i in range(amostras):
+                    r, g, b, a = pixel((x + (i + 0.5) / amostras) / lado,
+                                       (y + (j + 0.5) / amostras) / lado)
+                    soma[0] += r * a
+                    soma[1] += g * a
+                    soma[2] += b * a
+                    soma[3] += a
+            alfa = soma[3] / (amostras * amostras)
+            cor = [round(c / soma[3]) if soma[3] else 0 for c in soma[:3]]
+            linhas += bytes(cor + [round(alfa)])
+
+    def bloco(tipo, dados):
+        return (struct.pack(">I", len(dados)) + tipo + dados
+                + struct.pack(">I", zlib.crc32(tipo + dados) & 0xFFFFFFFF))
+
+    cab = struct.pack(">IIBBBBB", lado, lado, 8, 6, 0, 0, 0)
+    with open(caminho, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + bloco(b"IHDR", cab)
+                + bloco(b"IDAT", zlib.compress(bytes(linhas), 9)) + bloco(b"IEND", b""))
+
+
+def icone(x, y):
+    """A roster sheet on a green tile: a red band (weekends and holidays) over
+    black rows (working days)."""
+    def dentro_arredondado(x0, y0, x1, y1, raio):
+        cx = min(max(x, x0 + raio), x1 - raio)
+        cy = min(max(y, y0 + raio), y1 - raio)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= raio ** 2
+    if not dentro_arredondado(0.04, 0.04, 0.96, 0.96, 0.16):
+        return (0, 0, 0, 0)
+    if not dentro_arredondado(0.20, 0.16, 0.80, 0.86, 0.05):
+        return (0, 120, 60, 255)
+    if y < 0.34:
+        return (200, 30, 30, 255)
+    for n in range(4):
+        topo = 0.42 + n * 0.11
+        if topo <= y < topo + 0.05 and 0.28 <= x < (0.72 if n % 2 == 0 else 0.60):
+            return (30, 30, 30, 255)
+    return (250, 250, 245, 255)
 
 
 def bandeira(x, y, w=120, h=84):
@@ -60,3 +113,7 @@ destino = sys.argv[1] if len(sys.argv) > 1 else "instalacao"
 grava_bmp(f"{destino}/Bandeira.bmp", 120, 84, bandeira)
 grava_bmp(f"{destino}/Capa1.bmp", 480, 320, capa_montanhas)
 grava_bmp(f"{destino}/Capa2.bmp", 480, 320, capa_brasao)
+for lado in (16, 24, 32, 48, 64, 128, 256):
+    pasta = f"{destino}/../icones/{lado}x{lado}"
+    os.makedirs(pasta, exist_ok=True)
+    grava_png(f"{pasta}/tarvolim.png", lado, icone)

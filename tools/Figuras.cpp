@@ -1,13 +1,16 @@
-// Renders the README's pictures offscreen, on a screen of 1366 x 768: the
-// automatic roster tab after a forecast, the daily quantity table, "Escala
-// Vermelha" and the personnel screen, each into a PNG of the given folder.
+// Renders the README's pictures offscreen from the example register, on a
+// screen of 1366 x 768: the automatic roster tab after a forecast, the daily
+// quantity table, "Escala Vermelha", the duty screen and the personnel screen,
+// each into a PNG of the given folder.
 //   tarvolim-figuras docs/figuras
 
 #include "calendar/TFSemExped.h"
 #include "engine/JanelasEscalaQt.h"
 #include "engine/TFAbaEscalarAutomatico.h"
+#include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
 #include "shell/Cores.h"
+#include "shell/Exemplo.h"
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
@@ -27,32 +30,16 @@
 
 namespace {
 
-// A unit of a few duties and twenty-eight persons; the last roster date is Sunday
-// 10/03/24 and the period runs to the end of March, weekends and Friday 29/03
-// red.
-void Registro(AmbienteTeste& a) {
-    PeriodoDeMarco(a, {D(29, 3, 2024)});
-    a.Servico(1, QStringLiteral("Of Dia"), 1, 2);
-    a.Servico(2, QStringLiteral("Sgt Dia"), 1, 2);
-    a.Servico(3, QStringLiteral("Cb Dia"), 1, 1);
-    a.Servico(4, QStringLiteral("Guarda"), 3, 1);
-    a.Servico(5, QStringLiteral("Plantão"), 1, 1, QStringLiteral("Vm"));
-    const QStringList nomes = {"ALVES",    "BARROS",   "CAMPOS",   "DANTAS",   "ESTEVES", "FARIAS",
-                               "GOMES",    "HOLANDA",  "IBIAPINA", "JATOBA",   "LACERDA", "MACEDO",
-                               "NOGUEIRA", "OLIVEIRA", "PEIXOTO",  "QUEIROZ",  "RAMOS",   "SALES",
-                               "TAVARES",  "VIANA",    "XAVIER",   "ZANETTI",  "AMARAL",  "BEZERRA",
-                               "CORREIA",  "DUARTE",   "FONSECA",  "GUIMARAES"};
-    // Of Dia: 6 lieutenants; Sgt Dia and Cb Dia: 5 each; Guarda: 12 privates,
-    // the last 6 of whom also take the Plantão of the red days.
-    for (int i = 1; i <= nomes.size(); ++i) {
-        const QString num = QString::number(100 + i);
-        const int sv = i <= 6 ? 1 : i <= 11 ? 2 : i <= 16 ? 3 : 4;
-        const QString posto = QStringList{"Ten", "Sgt", "Cb", "Sd"}[sv - 1];
-        a.Militar(num, nomes[i - 1], i, posto);
-        a.Membro(sv, num, i % 3, i % 2);
-        if (i >= 23)
-            a.Membro(5, num, i % 3, 0);
-    }
+// The example register, as "tarvolim --exemplo" creates it, on a fixed Monday:
+// the pictures come out the same on every run.
+const Data hoje = D(30, 3, 2026);
+
+void CriaRegistro(AmbienteTeste& a) {
+    a.sis.reset();
+    if (!QDir(a.Pasta()).removeRecursively())
+        qFatal("não foi possível esvaziar %s", qPrintable(a.Pasta()));
+    Exemplo::CriaExemplo(a.Pasta(), hoje);
+    a.Reabre();
 }
 
 void Grava(QWidget* w, const QString& pasta, const QString& nome, QTextStream& saida) {
@@ -78,9 +65,9 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(pasta);
     QTextStream saida(stdout);
 
-    AmbienteTeste a;
+    AmbienteTeste a(hoje);
     a.dialogos.AceitaAvisos = true;
-    Registro(a);
+    CriaRegistro(a);
     CarregaCores(*a.sis);
     Inicio inicio(a.Pasta(), a.dir.filePath(QStringLiteral("Aliases.ini")));
     inicio.Prepara(a.relogio.Hoje());
@@ -95,7 +82,7 @@ int main(int argc, char* argv[]) {
     // para escalar os serviços".
     auto* edit1 = p.AbaEscalar()->findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QTest::mouseClick(edit1, Qt::LeftButton);
-    QTest::keyClicks(edit1, QStringLiteral("17/03/24"));
+    QTest::keyClicks(edit1, (hoje + 6).Texto());
     RoteiroModal roteiro;
     roteiro
         .Quando(QStringLiteral("FQuantMilSvDia"),
@@ -113,16 +100,24 @@ int main(int argc, char* argv[]) {
                qPrintable(a.dialogos.Textos.join(" | ") + " / " + a.sis->ListBox5.join(" | ")));
     Grava(&p, pasta, QStringLiteral("escalar-automatico.png"), saida);
 
-    // "Escala Vermelha", including holidays typed in the grid.
+    // "Escala Vermelha", a local holiday typed in the grid.
     TFSemExped& semExped = *p.FSemExped;
     semExped.show();
     semExped.findChild<QAbstractButton*>(QStringLiteral("RadioButton1"))->click();
     auto* grade = semExped.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    grade->setItem(0, 0, new QTableWidgetItem(QStringLiteral("21/04/24")));
-    grade->setItem(1, 0, new QTableWidgetItem(QStringLiteral("01/05/24")));
+    grade->setItem(0, 0, new QTableWidgetItem(QStringLiteral("13/06/26")));
     QApplication::processEvents();
     Grava(&semExped, pasta, QStringLiteral("escala-vermelha.png"), saida);
     semExped.hide();
+
+    // The duty screen altering duty 2: its record shown in the fields.
+    TFIncExcAltSv& servicos = *p.FIncExcAltSv;
+    servicos.show();
+    servicos.findChild<QAbstractButton*>(QStringLiteral("RadioButton3"))->click();
+    servicos.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("2"));
+    QApplication::processEvents();
+    Grava(&servicos, pasta, QStringLiteral("servicos.png"), saida);
+    servicos.hide();
 
     // The personnel screen with a new number: its name and rank to fill.
     TFIncExcInd& pessoal = *p.FIncExcInd;
@@ -132,7 +127,7 @@ int main(int argc, char* argv[]) {
         qWarning("a tela de pessoal não ficou ativa");
     auto* numero = pessoal.findChild<QLineEdit*>(QStringLiteral("Edit1"));
     numero->setFocus();
-    QTest::keyClicks(numero, QStringLiteral("129"));
+    QTest::keyClicks(numero, QStringLiteral("161"));
     QTest::keyClick(numero, Qt::Key_Tab);
     QTest::keyClicks(pessoal.focusWidget(), QStringLiteral("MOREIRA"));
     auto* posto = pessoal.findChild<QComboBox*>(QStringLiteral("ComboBox1"));

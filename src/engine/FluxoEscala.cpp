@@ -1,6 +1,7 @@
 #include "engine/FluxoEscala.h"
 
 #include "base/Falha.h"
+#include "engine/Contadores.h"
 #include "engine/Escalacao.h"
 #include "engine/JanelasEscala.h"
 #include "engine/Previsao.h"
@@ -249,62 +250,4 @@ void DescartaEscala(Sistema& s, JanelasEscala& janelas) {
 
 void MostraErros(Sistema& s, bool erros) {
     s.Aba.ErrosVisiveis = erros;
-}
-
-void AjustaAfastados(Sistema& s) {
-    // The personnel records come from the table: memory may hold a swap
-    // listing's invented duty dates, which must not become permanent.
-    CarregaVetBas(s, Banco::Principal);
-    CarregaVetSv(s, Banco::Principal);
-    QStringList ausentes;
-    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
-        if (!s.VetBas[a].PR.isEmpty())
-            ausentes << s.VetBas[a].Num;
-    if (ausentes.isEmpty())
-        return;
-    // Duty by duty, each rotation read and written once: the same result as
-    // person by person, since a person's changes touch only his own rows.
-    // Neither the personnel nor the rows' numbers change meanwhile.
-    const BaseContadores base(s, s.ListaSvAtual);
-    DMGeral::Transacao trans(s.dm, Banco::Principal);
-    for (int k = 1; k <= 30; ++k) {
-        if (!s.VetSv[k].Definido())
-            continue;
-        GradeTexto& g = RecarregaGrade(s, k);
-        QHash<QString, QList<int>> linhasDe;
-        for (int r = 1; r <= 500 && !g.Cel(0, r).isEmpty(); ++r)
-            linhasDe[g.Cel(0, r)].append(r);
-        std::optional<MinimoDosPresentes> minimo;
-        const auto define = [&](int r, int pt, int vm) {
-            if (minimo)
-                minimo->DefineContadores(r, pt, vm);
-            else {
-                g.DefineCel(1, r, QString::number(pt));
-                g.DefineCel(2, r, QString::number(vm));
-            }
-        };
-        bool mudou = false;
-        for (const QString& num : ausentes) {
-            const QList<int> linhas = linhasDe.value(num);
-            if (linhas.isEmpty())
-                continue;
-            if (!minimo && !base.PorIrmao())
-                minimo.emplace(base, g);
-            QList<std::pair<int, int>> antigos;
-            for (int r : linhas) {
-                antigos.append({g.Cel(1, r).toInt(), g.Cel(2, r).toInt()});
-                define(r, 999, 999);
-            }
-            const auto entrada = minimo ? minimo->Entrada() : base.Entrada(g, k, num);
-            for (qsizetype i = 0; i < linhas.size(); ++i) {
-                const auto [pt, vm] = antigos[i];
-                define(linhas[i], qMax(entrada.Pt, pt), qMax(entrada.Vm, vm));
-                mudou = mudou || entrada.Pt > pt || entrada.Vm > vm;
-            }
-        }
-        // A rotation that would be written as it stands is left alone.
-        if (mudou || !GradeComoNaTabela(s, g, k))
-            GravaGradeSv(s, g, s.TabelaAtual, Banco::Principal);
-    }
-    trans.Confirma();
 }

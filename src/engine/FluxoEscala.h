@@ -36,7 +36,3 @@ void EscalaOuDescarta(Sistema& s);
 void DescartaEscala(Sistema& s, JanelasEscala& janelas);
 // "Erros" / "Alertas".
 void MostraErros(Sistema& s, bool erros);
-
-// Raises, once per program run, the counters of every person with an absence
-// to at least the entry counters of each of his duties (written at once).
-void AjustaAfastados(Sistema& s);

@@ -317,14 +317,14 @@ const QString textoAjuda = QStringLiteral(
     "  --servico COD               o código do serviço (candidatos, trocar)\n"
     "  --dia dd/mm/aa              o dia do serviço (candidatos, trocar)\n"
     "  --a NUM, --b NUM            quem sai e quem entra; 0 é ninguém (trocar)\n"
-    "  --computar B|\"A e B\"       para quem conta o serviço; sem ela, B (trocar)\n"
+    "  --computar B|\"A e B\"        para quem conta o serviço; sem ela, B (trocar)\n"
     "  -h, --help                  mostra esta ajuda\n"
     "  -v, --version               mostra a versão\n"
     "\n"
     "Imprime [Escala], [Erros], [Alertas] e [Mensagens] (manual: [Grade], [Verificacao] e\n"
-    "[Mensagens]; candidatos: [Candidatos] e [Mensagens]; trocar: [Mensagens]). Códigos de saída: "
-    "0 feito; 1 \"escalar\" deixou vagas em aberto (nada foi\n"
-    "gravado); 2 uma recusa; 3 um erro do banco de dados ou de um arquivo.\n");
+    "[Mensagens]; candidatos: [Candidatos] e [Mensagens]; trocar: [Mensagens]).\n"
+    "Códigos de saída: 0 feito; 1 \"escalar\" deixou vagas em aberto (nada foi gravado);\n"
+    "2 uma recusa; 3 um erro do banco de dados ou de um arquivo.\n");
 
 } // namespace
 

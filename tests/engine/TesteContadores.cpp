@@ -1,5 +1,4 @@
 #include "engine/Contadores.h"
-#include "engine/FluxoEscala.h"
 #include "support/AmbienteTeste.h"
 #include "support/Registro.h"
 
