@@ -6,7 +6,6 @@
 #include "model/Sistema.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -307,10 +306,14 @@ bool TFListaNumNomes::eventFilter(QObject* objeto, QEvent* evento) {
         return false;
     }
     if (objeto == edit4 || objeto == edit5) {
-        const bool porTab = tipo == QEvent::FocusIn &&
-                            (static_cast<QFocusEvent*>(evento)->reason() == Qt::TabFocusReason ||
-                             static_cast<QFocusEvent*>(evento)->reason() == Qt::BacktabFocusReason);
-        if (tipo == QEvent::MouseButtonPress || porTab)
+        // A click into the field, or typing into it while all three inputs
+        // show (reached by Tab), chooses its search.
+        const auto escreve = [evento] {
+            const QString texto = static_cast<QKeyEvent*>(evento)->text();
+            return !texto.isEmpty() && texto.front().isPrint();
+        };
+        const bool digitando = tipo == QEvent::KeyPress && !label2->isHidden() && escreve();
+        if (tipo == QEvent::MouseButtonPress || digitando)
             MostraModo(objeto == edit4 ? Modo::Nome : Modo::Numero);
     } else if (objeto == listBox2->viewport() && tipo == QEvent::MouseButtonPress) {
         MostraModo(Modo::Posto);

@@ -157,6 +157,23 @@ private slots:
         }
     }
 
+    // By keyboard: Tab to the name field and typing there chooses the name search.
+    void pelo_teclado() {
+        Tela f;
+        QCOMPARE(f.t->focusWidget(), f.C("Edit5"));
+        QTest::keyClick(f.t->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(f.t->focusWidget(), f.C("Edit4"));
+        QCOMPARE(f.Visiveis(), Todos);
+        for (const char c : QByteArray("PEDRO"))
+            QTest::keyClick(f.t->windowHandle(), c);
+        QCOMPARE(f.C<QPushButton>("Button1")->text(), QStringLiteral("Procurar Nome"));
+        QCOMPARE(f.Visiveis(), QStringList({"Label3", "Edit4"}));
+        QCOMPARE(f.C<QLineEdit>("Edit4")->text(), QStringLiteral("PEDRO"));
+        QTest::keyClick(f.t->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(f.t->windowHandle(), Qt::Key_Space); // "Procurar Nome"
+        QCOMPARE(f.Lista(), QStringList({"1234  Sd  PEDRO"}));
+    }
+
     // 12,7 from the field; then the name field: only the name search runs,
     // though the hidden number field still holds numbers.
     void numero_e_nome() {
@@ -274,6 +291,11 @@ private slots:
         j.p->AbaManutencao()->ExecutaItem(16);
         QTRY_VERIFY(roteiro.Cumprido());
         QVERIFY(vista);
+        // It stays open after the screen closed; F1 on the main window moves it there.
+        QTest::keyClick(j.p.get(), Qt::Key_F1);
+        QVERIFY(consulta->isVisible());
+        QCOMPARE(consulta->parentWidget(), j.p.get());
+        QCOMPARE(abertas(), 1);
 
         // F1 on the lookup itself opens nothing more.
         QTest::keyClick(consulta, Qt::Key_F1);
