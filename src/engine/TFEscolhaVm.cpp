@@ -1,5 +1,6 @@
 #include "engine/TFEscolhaVm.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "engine/PrevisaoVermelha.h"
@@ -42,6 +43,7 @@ QStringList OrientacaoEscolhaVm() {
 TFEscolhaVm::TFEscolhaVm(Sistema& s, const Textos& textos, GradeTexto& grade, QWidget* pai)
     : QDialog(pai), sis(s), escolhas(grade) {
     setObjectName(QLatin1String(textos.nome));
+    MarcaConsultaF1(this);
     setWindowTitle(textos.titulo);
     setModal(true);
 

@@ -1,5 +1,6 @@
 #include "engine/TFInstrucaoEscala.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -47,6 +48,7 @@ TFInstrucaoEscala::TFInstrucaoEscala(Sistema& s, const Textos& textos, Grava g, 
                                      QWidget* pai)
     : QDialog(pai), sis(s), grava(g), fecha(f) {
     setObjectName(QLatin1String(textos.nome));
+    MarcaConsultaF1(this);
     setWindowTitle(textos.titulo);
     setModal(true);
 

@@ -1,5 +1,6 @@
 #include "engine/TFRetiraAlguem.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "engine/Instrucoes.h"
 #include "engine/TFForaEscSgte.h"
@@ -25,6 +26,7 @@ TFRetiraAlguem::TFRetiraAlguem(Sistema& s, QWidget* pai)
     : QDialog(pai), sis(s), retirada(new TFForaEscSgte(s, this)),
       forcada(new TFObrigaEscSgte(s, this)) {
     setObjectName(QStringLiteral("FRetiraAlguem"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Retirar Militar da Escala"));
     setModal(true);
 

@@ -1,5 +1,6 @@
 #include "maintenance/TFIncExcAltSv.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Servicos.h"
@@ -29,6 +30,7 @@ const QString avisoQuantidade =
 
 TFIncExcAltSv::TFIncExcAltSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FIncExcAltSv"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Cadastro dos Serviços"));
 
     auto* principal = new QHBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "maintenance/TFIncExcInd.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "maintenance/CadastroPessoal.h"
@@ -45,6 +46,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
 
 TFIncExcInd::TFIncExcInd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), sessao(s.dialogos) {
     setObjectName(QStringLiteral("FIncExcInd"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Inclusão/Exclusão de um Militar "));
     escolha = new TFEscolherSv(s, this);
 

@@ -120,6 +120,18 @@ struct Sistema {
     // Colour slots 1..13: the palette number each slot shows (ArqCores.Txt).
     std::array<int, 14> SlotsCores{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 
+    // --- Rank spellings ---
+    // The rank models table as last read from ModelosPstGrd.Txt (or edited on
+    // its screen); the correction dialog offers its column 0.
+    ModelosPstGrd SGModelos;
+    // The answer of the correction dialog: the standard form and its row (1 for
+    // the first rank); ModelosAlterados is set by every choice.
+    struct {
+        QString Forma;
+        int Linha = 0;
+        bool ModelosAlterados = false;
+    } CorrecaoPstGrd;
+
     // --- Priorities between duties ---
     // The board of duties by person, columns 0..30 and rows 0..1000: row 0 the
     // duties' Descr, column 0 the persons' Num, "S" where the person stands in

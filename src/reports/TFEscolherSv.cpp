@@ -1,5 +1,6 @@
 #include "reports/TFEscolherSv.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "model/Servicos.h"
 #include "model/Sistema.h"
@@ -15,6 +16,7 @@
 
 TFEscolherSv::TFEscolherSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FEscolherSv"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Escolher Escalas"));
 
     auto* principal = new QHBoxLayout(this);

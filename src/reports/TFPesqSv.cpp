@@ -1,5 +1,6 @@
 #include "reports/TFPesqSv.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -60,6 +61,7 @@ protected:
 
 TFPesqSv::TFPesqSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FPesqSv"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Pesquisa de Serviços"));
     escolha = new TFEscolherSv(s, this);
 

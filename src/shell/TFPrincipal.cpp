@@ -1,5 +1,6 @@
 #include "shell/TFPrincipal.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Falha.h"
 #include "base/Tenta.h"
@@ -14,9 +15,12 @@
 #include "engine/TFAbaTrocas.h"
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFCarOrdAntig.h"
+#include "maintenance/TFCorrigePstGrd.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "maintenance/TFListaNumNomes.h"
+#include "maintenance/TFModelosPstGrd.h"
 #include "maintenance/TFSaiEscTemp.h"
 #include "maintenance/TFVoltaParaEsc.h"
 #include "model/Sistema.h"
@@ -67,6 +71,7 @@ QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int pontos,
 
 TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai), sis(s) {
     setObjectName(QStringLiteral("FPrincipal"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Página Principal da Aplicação"));
     resize(1000, 700);
     auto* layout = new QVBoxLayout(this);
@@ -171,6 +176,10 @@ void TFPrincipal::CriaTelas() {
     FVoltaParaEsc = std::make_unique<TFVoltaParaEsc>(sis);
     FQuadroSv = std::make_unique<TFQuadroSv>(sis);
     FQuadroEscalas = std::make_unique<TFQuadroEscalas>(sis);
+    FListaNumNomes = std::make_unique<TFListaNumNomes>(sis);
+    FListaNumNomes->AtendeF1();
+    FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
+    FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.
@@ -188,6 +197,7 @@ void TFPrincipal::CriaTelas() {
         }
         MostraUltimaEscala(sis.UltimaEscala);
     });
+    m->DefineAcao(9, [this] { AbreTela(FModelosPstGrd.get()); });
     m->DefineAcao(10, [this] { AbreTela(FSaiEscTemp.get()); });
     m->DefineAcao(11, [this] { AbreTela(FVoltaParaEsc.get()); });
     m->DefineAcao(15, [m] { m->MostraPagina(2); });

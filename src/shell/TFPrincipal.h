@@ -18,9 +18,12 @@ class TFAbaTrocas;
 class TFAbaManutencao;
 class TFAbaPrimeiraUtilizacao;
 class TFCarOrdAntig;
+class TFCorrigePstGrd;
 class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFListaNumNomes;
+class TFModelosPstGrd;
 class TFPesqSv;
 class TFQuadroEscalas;
 class TFQuadroSv;
@@ -105,4 +108,8 @@ public:
     std::unique_ptr<TFVoltaParaEsc> FVoltaParaEsc;
     std::unique_ptr<TFQuadroSv> FQuadroSv;
     std::unique_ptr<TFQuadroEscalas> FQuadroEscalas;
+    std::unique_ptr<TFModelosPstGrd> FModelosPstGrd;
+    std::unique_ptr<TFCorrigePstGrd> FCorrigePstGrd;
+    // Last, so that it goes first: it may be a child window of any screen above.
+    std::unique_ptr<TFListaNumNomes> FListaNumNomes;
 };

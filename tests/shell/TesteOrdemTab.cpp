@@ -7,9 +7,12 @@
 #include "engine/TFObrigaEscSgte.h"
 #include "engine/TFRetiraAlguem.h"
 #include "maintenance/TFCarOrdAntig.h"
+#include "maintenance/TFCorrigePstGrd.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
+#include "maintenance/TFListaNumNomes.h"
+#include "maintenance/TFModelosPstGrd.h"
 #include "maintenance/TFSaiEscTemp.h"
 #include "maintenance/TFVoltaParaEsc.h"
 #include "reports/TFEscolherSv.h"
@@ -55,6 +58,9 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FRetiraAlguem", Cria<TFRetiraAlguem>},
     {"FForaEscSgte", Cria<TFForaEscSgte>},
     {"FObrigaEscSgte", Cria<TFObrigaEscSgte>},
+    {"FListaNumNomes", Cria<TFListaNumNomes>},
+    {"FModelosPstGrd", Cria<TFModelosPstGrd>},
+    {"FCorrigePstGrd", Cria<TFCorrigePstGrd>},
     {"FAviso", [](Sistema&) -> std::unique_ptr<QWidget> { return std::make_unique<TFAviso>(); }},
 };
 
