@@ -31,6 +31,8 @@ public:
     // The tab became the current one: the priorities are computed again.
     void Mostrada();
     JanelasEscalaQt& Janelas() { return *janelas; }
+    // The print form of "Escala".
+    TFImpressao* Impressao() const { return fImpressao.get(); }
 
 signals:
     // A commit changed the last roster date.

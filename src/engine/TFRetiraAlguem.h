@@ -22,6 +22,9 @@ public:
     explicit TFRetiraAlguem(Sistema& s, QWidget* pai = nullptr);
 
     void done(int resultado) override;
+    // The two instruction dialogs it opens.
+    TFForaEscSgte* Retirada() const { return retirada; }
+    TFObrigaEscSgte* Forcada() const { return forcada; }
 
 signals:
     void EstadoMudou();

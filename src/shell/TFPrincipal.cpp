@@ -13,6 +13,11 @@
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "engine/TFAbaEscalarManual.h"
 #include "engine/TFAbaTrocas.h"
+#include "engine/TFEscVm.h"
+#include "engine/TFEscVmEsp.h"
+#include "engine/TFForaEscSgte.h"
+#include "engine/TFObrigaEscSgte.h"
+#include "engine/TFRetiraAlguem.h"
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFCorrigePstGrd.h"
@@ -24,13 +29,17 @@
 #include "maintenance/TFSaiEscTemp.h"
 #include "maintenance/TFVoltaParaEsc.h"
 #include "model/Sistema.h"
+#include "reports/TFImpressao.h"
 #include "reports/TFPesqSv.h"
 #include "reports/TFQuadroEscalas.h"
 #include "reports/TFQuadroSv.h"
+#include "reports/TFQuantMilSvDia.h"
 #include "shell/Inicio.h"
+#include "shell/Manual.h"
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
 #include "shell/TFAbaPrimeiraUtilizacao.h"
+#include "shell/TFManual.h"
 
 #include <QDialog>
 #include <QDir>
@@ -108,6 +117,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     abaConsultas = new TFAbaConsultas(*this);
     abaPrimeira = new TFAbaPrimeiraUtilizacao(*this);
     CriaTelas();
+    LigaManual();
 
     PassosIniciais(inicio);
 }
@@ -214,6 +224,7 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(22, [this] { AvisoManual(sis); });
     m->DefineAcao(23, [m] { m->MostraPagina(1); });
     m->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
+    m->DefineAcao(17, [this] { FManual->Abre(QStringLiteral("035")); });
     abaConsultas->DefineAcao(1, [this] { AbreTela(FPesqSv.get()); });
     // The first-use steps open the screens of the maintenance items.
     TFAbaPrimeiraUtilizacao* u = abaPrimeira;
@@ -223,6 +234,47 @@ void TFPrincipal::CriaTelas() {
     u->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     abaConsultas->DefineAcao(2, [this] { AbreTela(FQuadroSv.get()); });
     abaConsultas->DefineAcao(3, [this] { AbreTela(FQuadroEscalas.get()); });
+}
+
+void TFPrincipal::LigaManual() {
+    FManual = std::make_unique<TFManual>(sis);
+    const std::pair<QWidget*, const char*> telas[] = {
+        {paginas->widget(0), "001"},
+        {ConteudoAba(QStringLiteral("TabSheet1"))->parentWidget(), "002"},
+        {abaConsultas, "002"},
+        {ConteudoAba(QStringLiteral("TabSheet3"))->parentWidget(), "003"},
+        {abaEscalar, "003"},
+        {ConteudoAba(QStringLiteral("TabSheet6"))->parentWidget(), "004"},
+        {abaManual, "004"},
+        {ConteudoAba(QStringLiteral("TabSheet4"))->parentWidget(), "005"},
+        {abaTrocas, "005"},
+        {ConteudoAba(QStringLiteral("TabSheet2"))->parentWidget(), "006"},
+        {abaManutencao, "006"},
+        {ConteudoAba(QStringLiteral("TabSheet5"))->parentWidget(), "033"},
+        {abaPrimeira, "033"},
+        {FIncExcInd.get(), "007"},
+        {FPesqSv.get(), "009"},
+        {abaEscalar->Janelas().FRetiraAlguem.get(), "011"},
+        {abaEscalar->Janelas().FRetiraAlguem->Retirada(), "010"},
+        {abaEscalar->Janelas().FRetiraAlguem->Forcada(), "036"},
+        {FSemExped.get(), "017"},
+        {FIncExcAltSv.get(), "018"},
+        {abaEscalar->Impressao(), "025"},
+        {abaEscalar->Janelas().FQuantMilSvDia.get(), "027"},
+        {abaEscalar->Janelas().FEscVm.get(), "038"},
+        {abaEscalar->Janelas().FEscVmEsp.get(), "038"},
+        {FQuadroEscalas.get(), "012"},
+        {FSaiEscTemp.get(), "014"},
+        {FQuadroSv.get(), "015"},
+        {FListaNumNomes.get(), "016"},
+        {FModelosPstGrd.get(), "020"},
+        {FCorrigePstGrd.get(), "021"},
+        {FCarOrdAntig.get(), "028"},
+        {FEditaTabelasPrimEscala.get(), "034"},
+        {FVoltaParaEsc.get(), "037"},
+    };
+    for (const auto& [tela, codigo] : telas)
+        FManual->Liga(tela, QLatin1String(codigo));
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {
@@ -236,6 +288,7 @@ void TFPrincipal::PassosIniciais(Inicio& inicio) {
             figura->setPixmap(bandeira);
         paginas->setCurrentIndex(0);
         inicio.PassosIniciais(sis);
+        Manual::AvisoDeEntrada(sis);
         label20->setText(sis.NiveisCapa.Organizacao());
         label16->setText(sis.NiveisCapa.Unidade());
         label24->setText(sis.NiveisCapa.Lema());

@@ -23,6 +23,7 @@ class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcInd;
 class TFListaNumNomes;
+class TFManual;
 class TFModelosPstGrd;
 class TFPesqSv;
 class TFQuadroEscalas;
@@ -78,6 +79,8 @@ private:
     void MontaCapa();
     // The screens the tabs open, created once, and the menu items bound to them.
     void CriaTelas();
+    // Every screen and tab opens its section of the manual.
+    void LigaManual();
     QWidget* MontaAba(const QString& nome, const QString& titulo, const QString& imagem);
     void PassosIniciais(Inicio& inicio);
 
@@ -97,6 +100,8 @@ private:
     TFAbaPrimeiraUtilizacao* abaPrimeira;
 
 public:
+    // The manual, opened by a click on the background of a screen or tab.
+    std::unique_ptr<TFManual> FManual;
     // The screens opened from the tabs.
     std::unique_ptr<TFSemExped> FSemExped;
     std::unique_ptr<TFIncExcInd> FIncExcInd;
