@@ -1,5 +1,6 @@
 #include "maintenance/TFCarOrdAntig.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -20,6 +21,7 @@ constexpr int ColunaAntig = 3;
 
 TFCarOrdAntig::TFCarOrdAntig(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), ordem(s) {
     setObjectName(QStringLiteral("FCarOrdAntig"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Relação das Antiguidades"));
 
     auto* coluna = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -17,6 +18,7 @@
 TFEditaTabelasPrimEscala::TFEditaTabelasPrimEscala(Sistema& s, QWidget* pai)
     : QDialog(pai), sis(s), folgas(s) {
     setObjectName(QStringLiteral("FEditaTabelasPrimEscala"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Formulário para Edição das Primeiras Folgas"));
     escolha = new TFEscolherSv(s, this);
 

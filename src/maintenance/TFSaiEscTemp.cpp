@@ -1,5 +1,6 @@
 #include "maintenance/TFSaiEscTemp.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "maintenance/TFQuadroAfastados.h"
@@ -41,6 +42,7 @@ QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
 
 TFSaiEscTemp::TFSaiEscTemp(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), sessao(s) {
     setObjectName(QStringLiteral("FSaiEscTemp"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Afastamento Temporário dos Serviços"));
 
     auto* principal = new QHBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "maintenance/TFVoltaParaEsc.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "maintenance/Afastamentos.h"
@@ -15,6 +16,7 @@
 
 TFVoltaParaEsc::TFVoltaParaEsc(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FVoltaParaEsc"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Voltar militar para as Escalas"));
 
     auto* principal = new QHBoxLayout(this);

@@ -158,13 +158,6 @@ Quadro::Linha& Quadro::NovaLinha(const QString& num) {
     return Linhas.back();
 }
 
-QString NumeroDaLinhaConsulta(const QString& linha) {
-    QString n = linha.left(6);
-    while (!n.isEmpty() && n.back().isSpace())
-        n.chop(1);
-    return n;
-}
-
 int ColunaSoma(int colunasServico) {
     return std::max(19, colunasServico + 1);
 }

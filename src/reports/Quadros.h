@@ -27,10 +27,6 @@ struct Quadro {
     Linha& NovaLinha(const QString& num);
 };
 
-// The column a person is found in: the first six characters of a line of the
-// personnel lookup, without trailing blanks.
-QString NumeroDaLinhaConsulta(const QString& linha);
-
 // --- FQuadroSv, the duty count board ---
 
 // The count board ("Quadro dos Serviços"): the period and kind typed, the full

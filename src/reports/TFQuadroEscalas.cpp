@@ -1,5 +1,6 @@
 #include "reports/TFQuadroEscalas.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -30,6 +31,7 @@ QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
 
 TFQuadroEscalas::TFQuadroEscalas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FQuadroEscalas"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("FQuadroEscalas"));
     escolha = new TFEscolherSv(s, this);
 
@@ -93,6 +95,10 @@ TFQuadroEscalas::TFQuadroEscalas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s
         Tenta(sis.dialogos, [&] { PreencheQuadroEscalas(sis, estado); });
         Mostra();
     });
+    connect(militares, &QPushButton::clicked, this, [this] {
+        if (consulta)
+            MontaParaMilitares(consulta(this));
+    });
     connect(servicos, &QPushButton::clicked, this, &TFQuadroEscalas::EscolheServicos);
     connect(voltar, &QPushButton::clicked, this, &TFQuadroEscalas::Voltar);
     connect(imprimir, &QPushButton::clicked, this, &TFQuadroEscalas::Imprimir);
@@ -115,10 +121,11 @@ void TFQuadroEscalas::showEvent(QShowEvent* evento) {
     findChild<QPushButton*>(QStringLiteral("BPesquisaInicial"))->click();
 }
 
-void TFQuadroEscalas::MontaParaMilitares(const QStringList& linhasSelecionadas) {
-    QStringList numeros;
-    for (const QString& l : linhasSelecionadas)
-        numeros << NumeroDaLinhaConsulta(l);
+void TFQuadroEscalas::DefineConsulta(std::function<QStringList(QWidget*)> c) {
+    consulta = std::move(c);
+}
+
+void TFQuadroEscalas::MontaParaMilitares(const QStringList& numeros) {
     Tenta(sis.dialogos, [&] { PreencheQuadroEscalas(sis, estado, numeros); });
     Mostra();
 }

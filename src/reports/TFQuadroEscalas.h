@@ -3,6 +3,7 @@
 #include "reports/Quadros.h"
 
 #include <QDialog>
+#include <functional>
 
 class GradeQuadro;
 class QScrollArea;
@@ -19,9 +20,11 @@ public:
 
     const QuadroEscalas& Estado() const { return estado; }
     TFEscolherSv* Escolha() const { return escolha; }
-    // "Nº, Nome ou Pst/Grd" with the lines the personnel lookup left selected
-    // (each starting with the person number): the board of those persons.
-    void MontaParaMilitares(const QStringList& linhasSelecionadas);
+    // What "Nº, Nome ou Pst/Grd" opens: the personnel lookup, modal over the
+    // board, giving back the numbers the operator left selected.
+    void DefineConsulta(std::function<QStringList(QWidget*)> consulta);
+    // The board of the persons of those numbers.
+    void MontaParaMilitares(const QStringList& numeros);
 
 protected:
     // Activation: the colours and the board of every registered person.
@@ -34,6 +37,7 @@ private:
     void Mostra();
 
     Sistema& sis;
+    std::function<QStringList(QWidget*)> consulta;
     QuadroEscalas estado;
     TFEscolherSv* escolha;
     QScrollArea* scrollBox1;

@@ -1,5 +1,6 @@
 #include "reports/TFQuadroSv.h"
 
+#include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -129,6 +131,7 @@ void GradeQuadro::SobrepoeTitulo(int coluna) {
 
 TFQuadroSv::TFQuadroSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FQuadroSv"));
+    MarcaConsultaF1(this);
     setWindowTitle(QStringLiteral("Quadro dos Serviços"));
     escolha = new TFEscolherSv(s, this);
 
@@ -179,8 +182,14 @@ TFQuadroSv::TFQuadroSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     panel1->setFrameShadow(QFrame::Raised);
     auto* noPainel = new QHBoxLayout(panel1);
     noPainel->setContentsMargins(8, 3, 8, 3);
-    noPainel->addWidget(
-        Nomeado(new QLabel(QStringLiteral("Número, Nome ou Posto"), panel1), "Label5"));
+    auto* label5 = Nomeado(new QLabel(QStringLiteral("Número, Nome ou Posto"), panel1), "Label5");
+    noPainel->addWidget(label5);
+    // The panel is a button: a click on it or its caption opens the lookup.
+    panel1->setProperty("clicavel", true);
+    panel1->setCursor(Qt::PointingHandCursor);
+    painelMilitares = panel1;
+    for (QWidget* w : {static_cast<QWidget*>(panel1), static_cast<QWidget*>(label5)})
+        w->installEventFilter(this);
     separar->addWidget(panel1);
     auto* servicos = Botao(this, "Button6", QStringLiteral("Serviços"));
     auto* voltar = Botao(this, "Button4", QStringLiteral("Voltar Pesquisa"));
@@ -250,6 +259,13 @@ void TFQuadroSv::showEvent(QShowEvent* evento) {
 }
 
 bool TFQuadroSv::eventFilter(QObject* objeto, QEvent* evento) {
+    if ((objeto == painelMilitares || objeto->parent() == painelMilitares) &&
+        evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+        if (consulta)
+            SeparaPorMilitares(consulta(this));
+        return true;
+    }
     if ((objeto == edit1 || objeto == edit2) && evento->type() == QEvent::FocusIn) {
         // Clicked or reached by Tab; not the window coming back.
         const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
@@ -275,10 +291,11 @@ void TFQuadroSv::Pesquisar() {
     Mostra();
 }
 
-void TFQuadroSv::SeparaPorMilitares(const QStringList& linhasSelecionadas) {
-    QStringList numeros;
-    for (const QString& l : linhasSelecionadas)
-        numeros << NumeroDaLinhaConsulta(l);
+void TFQuadroSv::DefineConsulta(std::function<QStringList(QWidget*)> c) {
+    consulta = std::move(c);
+}
+
+void TFQuadroSv::SeparaPorMilitares(const QStringList& numeros) {
     ::SeparaPorMilitares(estado, numeros);
     Mostra();
 }

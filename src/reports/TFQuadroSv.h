@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QTableWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -47,9 +48,11 @@ public:
 
     const QuadroServicos& Estado() const { return estado; }
     TFEscolherSv* Escolha() const { return escolha; }
-    // "Número, Nome ou Posto" with the lines the personnel lookup left
-    // selected (each starting with the person number).
-    void SeparaPorMilitares(const QStringList& linhasSelecionadas);
+    // What "Número, Nome ou Posto" opens: the personnel lookup, modal over
+    // the board, giving back the numbers the operator left selected.
+    void DefineConsulta(std::function<QStringList(QWidget*)> consulta);
+    // The board narrowed to the persons of those numbers.
+    void SeparaPorMilitares(const QStringList& numeros);
 
 protected:
     // Activation: the period of this year, the colours.
@@ -64,6 +67,7 @@ private:
     void Mostra();
 
     Sistema& sis;
+    std::function<QStringList(QWidget*)> consulta;
     QuadroServicos estado;
     TFEscolherSv* escolha;
     QLineEdit* edit1;
@@ -72,6 +76,7 @@ private:
     QRadioButton* radioButton2;
     QRadioButton* radioButton3;
     QPushButton* bExecutar;
+    QWidget* painelMilitares;
     QScrollArea* scrollBox1;
     GradeQuadro* sGQuadroSv;
     GradeQuadro* sGQuadroSvAux;

@@ -17,8 +17,11 @@ namespace {
 
 // A plain container: what a click reaches when it falls on a screen's
 // background. The inside of a control (a list's viewport, a scroll bar's
-// holder) is the control's, never background.
+// holder) is the control's, never background; so is a panel marked
+// "clicavel", which acts as a button.
 bool Fundo(const QWidget* w) {
+    if (w->property("clicavel").toBool())
+        return false;
     const QMetaObject* m = w->metaObject();
     return m == &QWidget::staticMetaObject || m == &QFrame::staticMetaObject ||
            m == &QGroupBox::staticMetaObject || m == &QStackedWidget::staticMetaObject;

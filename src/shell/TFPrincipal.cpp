@@ -190,6 +190,14 @@ void TFPrincipal::CriaTelas() {
     FListaNumNomes->AtendeF1();
     FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
     FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
+    // The boards narrow to the persons the lookup, modal over them, leaves
+    // selected.
+    const auto consulta = [this](QWidget* quadro) {
+        FListaNumNomes->MostraModal(quadro);
+        return FListaNumNomes->NumerosSelecionados();
+    };
+    FQuadroSv->DefineConsulta(consulta);
+    FQuadroEscalas->DefineConsulta(consulta);
 
     // The action of every menu line, in number order: the maintenance items,
     // then the queries.

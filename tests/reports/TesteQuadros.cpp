@@ -314,7 +314,6 @@ private slots:
         QCOMPARE(Nums(e.Visivel()), QStringList({"20", "40"}));
         PreencheQuadroEscalas(*a.sis, e, {});
         QVERIFY(e.SGQuadroEscalas.Linhas.empty());
-        QCOMPARE(NumeroDaLinhaConsulta("20      Sd  Fulano"), QStringLiteral("20"));
     }
 
     // On a portrait page 4800 wide, k is 2: landscape, headings on one line at

@@ -143,14 +143,20 @@ private slots:
         QVERIFY(t.C<QPushButton>("BExecutar")->isEnabled());
     }
 
-    // Two persons (the lookup's lines), then one duty; "Voltar Pesquisa"; the
-    // narrowed board printed in landscape.
+    // Two persons (chosen in the lookup that a click on the panel opens), then
+    // one duty; "Voltar Pesquisa"; the narrowed board printed in landscape.
     void separar_e_imprimir() {
         Aberta<TFQuadroSv> t;
         t.C<QLineEdit>("Edit1")->setText("01/03/24");
         t.C<QLineEdit>("Edit2")->setText("31/03/24");
         QTest::mouseClick(t.C<QPushButton>("BExecutar"), Qt::LeftButton);
-        t.t->SeparaPorMilitares({"34      Sd  M", "7       Sd  M"});
+        QWidget* chamador = nullptr;
+        t.t->DefineConsulta([&](QWidget* w) {
+            chamador = w;
+            return QStringList{"34", "7"};
+        });
+        QTest::mouseClick(t.C<QLabel>("Label5"), Qt::LeftButton);
+        QCOMPARE(chamador, t.t.get());
         auto* aux = t.C<QTableWidget>("SGQuadroSvAux");
         QVERIFY(aux->isVisible());
         QVERIFY(!t.C<QTableWidget>("SGQuadroSv")->isVisible());
@@ -203,7 +209,8 @@ private slots:
         QTest::mouseClick(t.C<QPushButton>("Button4"), Qt::LeftButton);
         QVERIFY(g->isVisible());
         QCOMPARE(Coluna(g, 0).size(), 5);
-        t.t->MontaParaMilitares({"50      Sd  M", "12      Sd  M"});
+        t.t->DefineConsulta([](QWidget*) { return QStringList{"50", "12"}; });
+        QTest::mouseClick(t.C<QPushButton>("Button1"), Qt::LeftButton);
         QCOMPARE(Coluna(g, 0), QStringList({"12", "50"}));
         QTest::mouseClick(t.C<QPushButton>("Button4"), Qt::LeftButton);
         QCOMPARE(Coluna(g, 0), QStringList({"12", "50"}));
