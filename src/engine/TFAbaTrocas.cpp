@@ -132,6 +132,9 @@ TFAbaTrocas::TFAbaTrocas(Sistema& s, QWidget* area) : QWidget(area), sis(s) {
     for (QWidget* w : {static_cast<QWidget*>(label32), static_cast<QWidget*>(label45),
                        static_cast<QWidget*>(comboBox1), static_cast<QWidget*>(edit2)})
         w->installEventFilter(this);
+    // The two captions open their steps: they are not background.
+    for (QLabel* l : {label32, label45})
+        l->setProperty("clicavel", true);
     connect(button7, &QPushButton::clicked, this, &TFAbaTrocas::Listar);
     connect(button8, &QPushButton::clicked, this, &TFAbaTrocas::Limpar);
     connect(button9, &QPushButton::clicked, this, &TFAbaTrocas::Executar);

@@ -15,14 +15,17 @@
 
 namespace {
 
-// A plain container: what a click reaches when it falls on a screen's
-// background. The inside of a control (a list's viewport, a scroll bar's
-// holder) is the control's, never background; so is a panel marked
-// "clicavel", which acts as a button.
+// A plain container, caption or picture: what a click reaches when it falls
+// on a screen's background. The inside of a control (a list's viewport, a
+// scroll bar's holder) is the control's, never background; so is a caption or
+// panel marked "clicavel", which acts as a button.
 bool Fundo(const QWidget* w) {
     if (w->property("clicavel").toBool())
         return false;
     const QMetaObject* m = w->metaObject();
+    if (m == &QLabel::staticMetaObject)
+        return !(static_cast<const QLabel*>(w)->textInteractionFlags() &
+                 (Qt::TextSelectableByMouse | Qt::TextEditable));
     return m == &QWidget::staticMetaObject || m == &QFrame::staticMetaObject ||
            m == &QGroupBox::staticMetaObject || m == &QStackedWidget::staticMetaObject;
 }

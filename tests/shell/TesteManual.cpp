@@ -210,6 +210,24 @@ private slots:
         QVERIFY(!j.p->FManual->isVisible());
     }
 
+    // Captions and pictures are background too, except a caption that acts as
+    // a button: "Trocas Sv"'s first step opens the step, not the manual.
+    void legendas_e_figuras() {
+        JanelaPrincipal j;
+        j.Mostra(QStringLiteral("TabSheet7"));
+        QTest::mouseClick(Controle(j.p.get(), QStringLiteral("Image1")), Qt::LeftButton);
+        ConfereSecao(*j.p, QStringLiteral("001"));
+        j.p->Paginas()->setCurrentWidget(j.p->findChild<QWidget*>(QStringLiteral("TabSheet5")));
+        QTest::mouseClick(Controle(j.p.get(), QStringLiteral("Label31")), Qt::LeftButton);
+        ConfereSecao(*j.p, QStringLiteral("033"));
+
+        j.p->FManual->hide();
+        j.p->Paginas()->setCurrentWidget(j.p->findChild<QWidget*>(QStringLiteral("TabSheet4")));
+        QTest::mouseClick(Controle(j.p.get(), QStringLiteral("Label32")), Qt::LeftButton);
+        QVERIFY(!j.p->FManual->isVisible());
+        QVERIFY(Controle(j.p.get(), QStringLiteral("ComboBox1"))->isVisible());
+    }
+
     // One window: opened from a second screen it moves to the second section;
     // a code without a section shows the first line, nothing selected; item 17
     // opens "035".
