@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -63,8 +64,17 @@ TFManual::TFManual(Sistema& s, QWidget* pai) : QWidget(pai, Qt::Window), sis(s) 
     resize(760, 560);
 }
 
-void TFManual::Abre(const QString& codigo) {
+void TFManual::Abre(const QString& codigo, const QWidget* tela) {
     secao = codigo;
+    if (tela && !isVisible()) {
+        // To the right of the screen when there is room, else to its left.
+        const QRect junto = tela->window()->frameGeometry();
+        const QRect area = tela->screen()->availableGeometry();
+        QPoint canto(junto.right() + 1, junto.top());
+        if (canto.x() + width() > area.right())
+            canto.setX(qMax(area.left(), junto.left() - width()));
+        move(canto.x(), qBound(area.top(), canto.y(), qMax(area.top(), area.bottom() - height())));
+    }
     show();
     raise();
     activateWindow();
@@ -114,7 +124,7 @@ bool TFManual::eventFilter(QObject* alvo, QEvent* e) {
     for (QObject* o = alvo; o; o = o->parent()) {
         const auto c = codigos.constFind(o);
         if (c != codigos.cend()) {
-            Abre(*c);
+            Abre(*c, static_cast<QWidget*>(o));
             return true;
         }
     }

@@ -16,8 +16,8 @@ public:
     explicit TFManual(Sistema& s, QWidget* pai = nullptr);
 
     // Makes codigo the current section and shows the window there, reading the
-    // file again.
-    void Abre(const QString& codigo);
+    // file again; a window not yet open goes beside tela's.
+    void Abre(const QString& codigo, const QWidget* tela = nullptr);
     // A click on the background of tela (its own surface or a plain container
     // inside it, not a control) opens the manual at codigo. Within a screen
     // bound as a whole, a part bound on its own opens its own section.
