@@ -39,7 +39,11 @@
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
 #include "shell/TFAbaPrimeiraUtilizacao.h"
+#include "shell/TFAlteraCores.h"
+#include "shell/TFAlterarFoto.h"
+#include "shell/TFEscolherFoto.h"
 #include "shell/TFManual.h"
+#include "shell/TFPreencheCapa.h"
 
 #include <QDialog>
 #include <QDir>
@@ -190,6 +194,9 @@ void TFPrincipal::CriaTelas() {
     FListaNumNomes->AtendeF1();
     FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
     FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
+    FPreencheCapa = std::make_unique<TFPreencheCapa>(sis);
+    FAlteraCores = std::make_unique<TFAlteraCores>(sis);
+    connect(FAlteraCores.get(), &TFAlteraCores::CoresMudaram, this, &TFPrincipal::AplicaCores);
     // The boards narrow to the persons the lookup, modal over them, leaves
     // selected.
     const auto consulta = [this](QWidget* quadro) {
@@ -218,6 +225,7 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(9, [this] { AbreTela(FModelosPstGrd.get()); });
     m->DefineAcao(10, [this] { AbreTela(FSaiEscTemp.get()); });
     m->DefineAcao(11, [this] { AbreTela(FVoltaParaEsc.get()); });
+    m->DefineAcao(13, [this] { AbreTela(FPreencheCapa.get()); });
     m->DefineAcao(15, [m] { m->MostraPagina(2); });
     m->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
     m->DefineAcao(18, [this, m] {
@@ -229,6 +237,7 @@ void TFPrincipal::CriaTelas() {
         m->MostraResultado(CorDaPaleta(3), [this] { return NaoCadastradosNasEscalas(sis); });
     });
     m->DefineAcao(20, [this] { EqualizaContadores(sis); });
+    m->DefineAcao(21, [this] { AbreTela(FAlteraCores.get()); });
     m->DefineAcao(22, [this] { AvisoManual(sis); });
     m->DefineAcao(23, [m] { m->MostraPagina(1); });
     m->DefineAcaoPrioridades([this] { CalculaPrioridades(sis); });
@@ -280,6 +289,10 @@ void TFPrincipal::LigaManual() {
         {FCarOrdAntig.get(), "028"},
         {FEditaTabelasPrimEscala.get(), "034"},
         {FVoltaParaEsc.get(), "037"},
+        {FPreencheCapa.get(), "019"},
+        {FPreencheCapa->EscolherFoto(), "031"},
+        {FPreencheCapa->AlterarFoto(), "032"},
+        {FAlteraCores.get(), "026"},
     };
     for (const auto& [tela, codigo] : telas)
         FManual->Liga(tela, QLatin1String(codigo));
@@ -321,10 +334,12 @@ void TFPrincipal::AplicaCores() {
 }
 
 void TFPrincipal::MostraCapa() {
+    label20->setText(sis.NiveisCapa.Organizacao());
+    label16->setText(sis.NiveisCapa.Unidade());
+    label24->setText(sis.NiveisCapa.Lema());
     const QString foto = sis.NiveisCapa.FotoCapa();
     if (!foto.isEmpty())
         image1->setPixmap(CarregaFigura(sis, foto));
-    label20->setText(sis.NiveisCapa.Organizacao());
 }
 
 void TFPrincipal::EscondeEscalar() {

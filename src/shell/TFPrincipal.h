@@ -17,6 +17,7 @@ class TFAbaEscalarManual;
 class TFAbaTrocas;
 class TFAbaManutencao;
 class TFAbaPrimeiraUtilizacao;
+class TFAlteraCores;
 class TFCarOrdAntig;
 class TFCorrigePstGrd;
 class TFEditaTabelasPrimEscala;
@@ -26,6 +27,7 @@ class TFListaNumNomes;
 class TFManual;
 class TFModelosPstGrd;
 class TFPesqSv;
+class TFPreencheCapa;
 class TFQuadroEscalas;
 class TFQuadroSv;
 class TFSaiEscTemp;
@@ -115,6 +117,8 @@ public:
     std::unique_ptr<TFQuadroEscalas> FQuadroEscalas;
     std::unique_ptr<TFModelosPstGrd> FModelosPstGrd;
     std::unique_ptr<TFCorrigePstGrd> FCorrigePstGrd;
+    std::unique_ptr<TFPreencheCapa> FPreencheCapa;
+    std::unique_ptr<TFAlteraCores> FAlteraCores;
     // Last, so that it goes first: it may be a child window of any screen above.
     std::unique_ptr<TFListaNumNomes> FListaNumNomes;
 };
