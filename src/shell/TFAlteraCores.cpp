@@ -65,12 +65,12 @@ TFAlteraCores::TFAlteraCores(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     auto* button2 = new QPushButton(QStringLiteral("Efetuar a Troca"), this);
     button2->setObjectName(QStringLiteral("Button2"));
     button2->setAutoDefault(false);
-    troca->addWidget(button2, 0, 2);
+    troca->addWidget(button2, 2, 0);
     auto* originais = new QPushButton(QStringLiteral("Cores originais"), this);
     originais->setObjectName(QStringLiteral("BCoresOriginais"));
     originais->setAutoDefault(false);
-    troca->addWidget(originais, 1, 2);
-    troca->setColumnStretch(3, 1);
+    troca->addWidget(originais, 2, 1);
+    troca->setColumnStretch(2, 1);
     coluna->addLayout(troca);
     coluna->addStretch();
 

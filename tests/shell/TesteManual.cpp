@@ -26,7 +26,11 @@
 #include "shell/TFAbaConsultas.h"
 #include "shell/TFAbaManutencao.h"
 #include "shell/TFAbaPrimeiraUtilizacao.h"
+#include "shell/TFAlteraCores.h"
+#include "shell/TFAlterarFoto.h"
+#include "shell/TFEscolherFoto.h"
 #include "shell/TFManual.h"
+#include "shell/TFPreencheCapa.h"
 #include "support/ApoioTelas.h"
 #include "support/JanelaPrincipal.h"
 #include "support/Registro.h"
@@ -174,6 +178,18 @@ private slots:
         QTest::newRow("retorno") << Tela([](TFPrincipal& p) -> QWidget* {
             return p.FVoltaParaEsc.get();
         }) << "037";
+        QTest::newRow("capa") << Tela([](TFPrincipal& p) -> QWidget* {
+            return p.FPreencheCapa.get();
+        }) << "019";
+        QTest::newRow("escolher foto")
+            << Tela([](TFPrincipal& p) -> QWidget* { return p.FPreencheCapa->EscolherFoto(); })
+            << "031";
+        QTest::newRow("incluir foto")
+            << Tela([](TFPrincipal& p) -> QWidget* { return p.FPreencheCapa->AlterarFoto(); })
+            << "032";
+        QTest::newRow("cores") << Tela([](TFPrincipal& p) -> QWidget* {
+            return p.FAlteraCores.get();
+        }) << "026";
         QTest::newRow("escolha Vm especial") << Tela([](TFPrincipal& p) -> QWidget* {
             return p.AbaEscalar()->Janelas().FEscVmEsp.get();
         }) << "038";

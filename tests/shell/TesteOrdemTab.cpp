@@ -20,6 +20,10 @@
 #include "reports/TFQuadroSv.h"
 #include "reports/TFQuantMilSvDia.h"
 #include "shell/Inicio.h"
+#include "shell/TFAlteraCores.h"
+#include "shell/TFAlterarFoto.h"
+#include "shell/TFEscolherFoto.h"
+#include "shell/TFPreencheCapa.h"
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioEscala.h"
@@ -61,6 +65,10 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FListaNumNomes", Cria<TFListaNumNomes>},
     {"FModelosPstGrd", Cria<TFModelosPstGrd>},
     {"FCorrigePstGrd", Cria<TFCorrigePstGrd>},
+    {"FPreencheCapa", Cria<TFPreencheCapa>},
+    {"FEscolherFoto", Cria<TFEscolherFoto>},
+    {"FAlterarFoto", Cria<TFAlterarFoto>},
+    {"FAlteraCores", Cria<TFAlteraCores>},
     {"FAviso", [](Sistema&) -> std::unique_ptr<QWidget> { return std::make_unique<TFAviso>(); }},
 };
 
