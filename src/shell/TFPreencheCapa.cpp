@@ -76,8 +76,7 @@ void TFPreencheCapa::done(int resultado) {
         TextosCapa textos;
         for (int i = 0; i < 6; ++i)
             textos[i] = edits[i]->text();
-        if (Tenta(sis.dialogos, [&] { Capa::Grava(sis, textos); }))
-            emit CapaGravada();
+        Tenta(sis.dialogos, [&] { Capa::Grava(sis, textos); });
     }
     lido = false;
     QDialog::done(resultado);

@@ -10,7 +10,8 @@ class TFEscolherFoto;
 struct Sistema;
 
 // FPreencheCapa, "Preenchimento da Capa": the texts and picture of the "Capa"
-// tab, kept in Niveis.Txt. Closing it rewrites the file.
+// tab, kept in Niveis.Txt. Closing it rewrites the file; the main window's
+// refresh that follows shows the new cover.
 class TFPreencheCapa : public QDialog {
     Q_OBJECT
 public:
@@ -21,10 +22,6 @@ public:
 
     TFEscolherFoto* EscolherFoto() const { return fEscolherFoto.get(); }
     TFAlterarFoto* AlterarFoto() const { return fAlterarFoto.get(); }
-
-signals:
-    // Niveis.Txt was rewritten: the cover shows the new values.
-    void CapaGravada();
 
 protected:
     void showEvent(QShowEvent* evento) override;
