@@ -74,6 +74,8 @@ private slots:
             QCOMPARE(g->item(24, 10)->text(), arquivo.Cells[10][24]);
             QCOMPARE(g->palette().color(QPalette::Base), CorDoSlot(j.a.sis->SlotsCores, 3));
             g->item(2, 0)->setText(QString());
+            // The cell editor takes the keys only once the screen is active.
+            QVERIFY(QTest::qWaitForWindowActive(w));
             ClicaCelula(g, 3, 5);
             // Typing opens the cell's editor; the rest goes to it.
             QTest::keyClick(g, 'C');
