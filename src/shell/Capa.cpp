@@ -50,25 +50,25 @@ QString CopiaFoto(const Sistema& s, const QString& origem) {
     const QString extensao = info.suffix().isEmpty() ? QString() : '.' + info.suffix();
     const QString destino = QDir(s.pasta.Pasta()).filePath(QStringLiteral("ANovaFoto") + extensao);
     const QString temporario = destino + QStringLiteral(".tmp");
-    const auto recusa = [&](const QString& motivo) {
+    const auto falha = [&](const QString& motivo) {
         QFile::remove(temporario);
         return Falha(
             QStringLiteral("Não foi possível copiar a foto %1 para %2: %3")
                 .arg(QDir::toNativeSeparators(origem), QDir::toNativeSeparators(destino), motivo));
     };
     if (!info.isFile())
-        throw recusa(QStringLiteral("o arquivo não existe."));
+        throw falha(QStringLiteral("o arquivo não existe."));
     if (info.absoluteFilePath() == QFileInfo(destino).absoluteFilePath())
         return QDir::toNativeSeparators(destino);
     QFile::remove(temporario);
     QFile fonte(origem);
     if (!fonte.copy(temporario))
-        throw recusa(fonte.errorString());
+        throw falha(fonte.errorString());
     // Replaces the earlier copy in one step.
     std::error_code erro;
     std::filesystem::rename(temporario.toStdU16String(), destino.toStdU16String(), erro);
     if (erro)
-        throw recusa(QString::fromLocal8Bit(erro.message()));
+        throw falha(QString::fromLocal8Bit(erro.message()));
     return QDir::toNativeSeparators(destino);
 }
 
