@@ -15,15 +15,6 @@ QString Tabela(int k) {
     return QStringLiteral("Sv%1.DB").arg(k);
 }
 
-// The slot of num walking from the first up to the first empty one; 0 when an
-// empty slot (or the end) comes first.
-int SlotDe(const Sistema& s, const QString& num) {
-    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
-        if (s.VetBas[a].Num == num)
-            return a;
-    return 0;
-}
-
 // A number the tables can hold: no blank (the history separates numbers by
 // blanks) and not "x" (the mark of a record to be dropped).
 QString NumeroRecusado(const QString& num) {

@@ -6,19 +6,6 @@
 
 #include <vector>
 
-namespace {
-
-// The slot of num walking from the first up to the first empty one; 0 when an
-// empty slot (or the end) comes first.
-int SlotDe(const Sistema& s, const QString& num) {
-    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
-        if (s.VetBas[a].Num == num)
-            return a;
-    return 0;
-}
-
-} // namespace
-
 void FolgasIniciais::Abre() {
     servico = 0;
     linhas.clear();

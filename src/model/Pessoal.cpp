@@ -107,6 +107,13 @@ void LimpaVetBas(Sistema& s) {
         s.VetBas[a] = RegistroVazio();
 }
 
+int SlotDe(const Sistema& s, const QString& num) {
+    for (int a = 1; a <= 1000 && !s.VetBas[a].Num.isEmpty(); ++a)
+        if (s.VetBas[a].Num == num)
+            return a;
+    return 0;
+}
+
 int IndiceMil(const Sistema& s, const QString& num) {
     int ultimo = 0;
     for (int a = 1; a <= 1000; ++a)

@@ -36,6 +36,9 @@ void RegistraDia(Sistema& s, int a, Data dia);
 void LimpaVetBas(Sistema& s);
 // The last position (1..1000) whose Num equals num; 0 when none.
 int IndiceMil(const Sistema& s, const QString& num);
+// The first position of num walking from the first record up to the first
+// empty one; 0 when an empty record (or the end) comes first.
+int SlotDe(const Sistema& s, const QString& num);
 // The USv text form: each non-zero date "dd/mm/yy" followed by one blank.
 QString TextoUSv(const TipoVetBas& b);
 // A reset record (Antig 9999).

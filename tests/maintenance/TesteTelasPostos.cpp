@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -79,7 +80,10 @@ private slots:
             ClicaCelula(g, 3, 5);
             // Typing opens the cell's editor; the rest goes to it.
             QTest::keyClick(g, 'C');
-            QTest::keyClicks(QApplication::focusWidget(), "APITAO");
+            // The editor, found without relying on which window is active.
+            auto* editor = g->viewport()->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            QTest::keyClicks(editor, "APITAO");
             Controle<QPushButton>(w, "Button1")->click();
         });
         j.p->AbaManutencao()->ExecutaItem(9);
