@@ -19,9 +19,11 @@ class TFAbaManutencao;
 class TFAbaPrimeiraUtilizacao;
 class TFCarOrdAntig;
 class TFCorrigePstGrd;
+class TFDiaPrimEscala;
 class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFInicReinicSist;
 class TFListaNumNomes;
 class TFManual;
 class TFModelosPstGrd;
@@ -115,6 +117,8 @@ public:
     std::unique_ptr<TFQuadroEscalas> FQuadroEscalas;
     std::unique_ptr<TFModelosPstGrd> FModelosPstGrd;
     std::unique_ptr<TFCorrigePstGrd> FCorrigePstGrd;
+    std::unique_ptr<TFDiaPrimEscala> FDiaPrimEscala;
+    std::unique_ptr<TFInicReinicSist> FInicReinicSist;
     // Last, so that it goes first: it may be a child window of any screen above.
     std::unique_ptr<TFListaNumNomes> FListaNumNomes;
 };
