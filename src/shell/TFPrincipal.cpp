@@ -210,13 +210,12 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
     m->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     m->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
-    // A screen that replaced the register ends the program, with no refresh.
+    // A screen that replaced the register ends the program once the working
+    // model holds the new register.
     const auto abreEncerrando = [this](auto* tela) {
-        tela->exec();
+        AbreTela(tela);
         if (tela->EncerraPrograma())
             close();
-        else
-            Atualiza();
     };
     m->DefineAcao(5, [=, this] { abreEncerrando(FInicReinicSist.get()); });
     m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });

@@ -159,7 +159,8 @@ private slots:
         QCOMPARE(f.Estado(), antes);
     }
 
-    // Item 5 with "Eliminar": the 33 tables empty and the main window closed.
+    // Item 5 with "Eliminar": the 33 tables empty, the working model reloaded
+    // and the main window closed.
     void item5_encerra() {
         JanelaPrincipal j(
             [](AmbienteTeste& a) {
@@ -180,6 +181,7 @@ private slots:
         QVERIFY(roteiro.Cumprido());
         QVERIFY(j.a.dialogos.Textos.contains(Encerrada));
         QVERIFY(!j.p->isVisible());
+        QVERIFY(!j.a.sis->VetSv[1].Definido()); // the working model holds the new register
         for (const QString& tabela : DMGeral::NomesTabelas())
             QVERIFY2(j.a.Linhas(tabela).isEmpty(), qPrintable(tabela));
     }
