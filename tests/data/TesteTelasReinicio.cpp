@@ -181,7 +181,8 @@ private slots:
         QVERIFY(roteiro.Cumprido());
         QVERIFY(j.a.dialogos.Textos.contains(Encerrada));
         QVERIFY(!j.p->isVisible());
-        QVERIFY(!j.a.sis->VetSv[1].Definido()); // the working model holds the new register
+        // The first day offered was tomorrow, 11/03/24; the refresh read it.
+        QCOMPARE(j.a.sis->UltimaEscala, D(10, 3, 2024));
         for (const QString& tabela : DMGeral::NomesTabelas())
             QVERIFY2(j.a.Linhas(tabela).isEmpty(), qPrintable(tabela));
     }
