@@ -214,8 +214,13 @@ void TFPrincipal::CriaTelas() {
     // model holds the new register.
     const auto abreEncerrando = [this](auto* tela) {
         AbreTela(tela);
-        if (tela->EncerraPrograma())
-            close();
+        if (!tela->EncerraPrograma())
+            return;
+        // The windows that may stay open beside this one would keep the
+        // program running.
+        FManual->close();
+        FListaNumNomes->close();
+        close();
     };
     m->DefineAcao(5, [=, this] { abreEncerrando(FInicReinicSist.get()); });
     m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });

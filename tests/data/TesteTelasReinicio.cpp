@@ -1,6 +1,7 @@
 #include "data/TFDiaPrimEscala.h"
 #include "data/TFInicReinicSist.h"
 #include "shell/TFAbaManutencao.h"
+#include "shell/TFManual.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioTelas.h"
 #include "support/JanelaPrincipal.h"
@@ -173,7 +174,10 @@ private slots:
         j.Mostra(QStringLiteral("TabSheet2"));
         QVERIFY(j.p->isVisible());
         RoteiroModal roteiro;
-        roteiro.Quando("FInicReinicSist", [](QWidget* w) {
+        // The manual, opened beside the screen, goes too.
+        roteiro.Quando("FInicReinicSist", [&j](QWidget* w) {
+            j.p->FManual->Abre(QStringLiteral("029"));
+            QVERIFY(j.p->FManual->isVisible());
             ClicaIndicador(Controle(w, "RGLimpaBDItem1"));
             Clica(w, "BExecutar");
         });
@@ -181,6 +185,7 @@ private slots:
         QVERIFY(roteiro.Cumprido());
         QVERIFY(j.a.dialogos.Textos.contains(Encerrada));
         QVERIFY(!j.p->isVisible());
+        QVERIFY(!j.p->FManual->isVisible());
         // The first day offered was tomorrow, 11/03/24; the refresh read it.
         QCOMPARE(j.a.sis->UltimaEscala, D(10, 3, 2024));
         for (const QString& tabela : DMGeral::NomesTabelas())
