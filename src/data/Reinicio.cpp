@@ -48,13 +48,16 @@ Data LePrimeiroDia(const QString& texto, int anoAtual) {
     return *dia;
 }
 
-void FixaPrimeiroDia(DMGeral& dm, const PastaDados& pasta, Dialogos& dialogos, Data primeiro) {
+void FixaPrimeiroDia(DMGeral& dm, const PastaDados& pasta, Dialogos& dialogos, Data primeiro,
+                     const std::function<void()>& fechaTela) {
     {
         DMGeral::Transacao trans(dm, Banco::Principal);
         CopiaModelos(trans, pasta, primeiro, false);
         trans.Confirma();
     }
     dm.Esquece();
+    if (fechaTela)
+        fechaTela();
     dialogos.Aviso(QStringLiteral("A aplicação será encerrada. Reinicie logo em seguida\r\r      "
                                   "Ao retornar, execute o próximo item:  \r\r6. Informar o "
                                   "período de escalação e incluir feriados"));

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 class DMGeral;
 class Dialogos;
@@ -32,7 +33,9 @@ Data LePrimeiroDia(const QString& texto, int anoAtual);
 
 // The last roster date and both ends of the roster period become the day
 // before primeiro; the template files are copied over the working files.
-void FixaPrimeiroDia(DMGeral& dm, const PastaDados& pasta, Dialogos& dialogos, Data primeiro);
+// fechaTela, when given, runs once the files are in place, before the notice.
+void FixaPrimeiroDia(DMGeral& dm, const PastaDados& pasta, Dialogos& dialogos, Data primeiro,
+                     const std::function<void()>& fechaTela = {});
 
 struct Opcoes {
     bool EliminaCadastro = false;  // else persons and duties stay, their rotation restarted

@@ -44,10 +44,9 @@ void TFDiaPrimEscala::showEvent(QShowEvent* evento) {
 
 void TFDiaPrimEscala::Executa() {
     const int ano = amb.relogio.Hoje().ParaQDate().year();
+    // The screen closes before the notice that the program ends.
     encerra = Tenta(amb.dialogos, [&] {
         Reinicio::FixaPrimeiroDia(amb.dm, amb.pasta, amb.dialogos,
-                                  Reinicio::LePrimeiroDia(edit1->text(), ano));
+                                  Reinicio::LePrimeiroDia(edit1->text(), ano), [this] { close(); });
     });
-    if (encerra)
-        close();
 }

@@ -84,7 +84,10 @@ private slots:
         QCOMPARE(f.Estado(), antes);
         f.Edit1()->setText("01/03/24");
         f.a.dialogos.EsperaAviso("6. Informar o período de escalação e incluir feriados");
+        bool fechadaNoAviso = false;
+        f.a.dialogos.AntesDoAviso = [&] { fechadaNoAviso = !f.t.isVisible(); };
         f.Clica("BExecutar");
+        QVERIFY(fechadaNoAviso);
         QVERIFY(!f.t.isVisible());
         QVERIFY(f.t.EncerraPrograma());
         QCOMPARE(f.a.Bytes("Escala.Txt"), QByteArray("29/02/24\r\n"));
