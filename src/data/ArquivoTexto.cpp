@@ -16,20 +16,6 @@ QString Nome(const QString& caminho) {
     return QFileInfo(caminho).fileName();
 }
 
-QByteArray LeBytes(const QString& caminho) {
-    QFile arquivo(caminho);
-    if (!arquivo.exists())
-        throw Falha(QStringLiteral("Arquivo não encontrado: %1\n(%2)").arg(Nome(caminho), caminho));
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw Falha(QStringLiteral("Não foi possível ler o arquivo %1: %2")
-                        .arg(Nome(caminho), arquivo.errorString()));
-    QByteArray bytes = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError)
-        throw Falha(QStringLiteral("Não foi possível ler o arquivo %1: %2")
-                        .arg(Nome(caminho), arquivo.errorString()));
-    return bytes;
-}
-
 bool DiscoCheio(const QSaveFile& arquivo) {
     const QString erro = arquivo.errorString();
     return erro == qt_error_string(ENOSPC) || erro == qt_error_string(EDQUOT);
@@ -122,6 +108,20 @@ QStringList LeLinhas(const QString& caminho, bool& utf8) {
 
 void GravaLinhas(const QString& caminho, const QStringList& linhas, const AbreGravacao& abre) {
     GravaBytes(caminho, Codifica(linhas), abre);
+}
+
+QByteArray LeBytes(const QString& caminho) {
+    QFile arquivo(caminho);
+    if (!arquivo.exists())
+        throw Falha(QStringLiteral("Arquivo não encontrado: %1\n(%2)").arg(Nome(caminho), caminho));
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw Falha(QStringLiteral("Não foi possível ler o arquivo %1: %2")
+                        .arg(Nome(caminho), arquivo.errorString()));
+    QByteArray bytes = arquivo.readAll();
+    if (arquivo.error() != QFileDevice::NoError)
+        throw Falha(QStringLiteral("Não foi possível ler o arquivo %1: %2")
+                        .arg(Nome(caminho), arquivo.errorString()));
+    return bytes;
 }
 
 void Copia(const QString& origem, const QString& destino, const AbreGravacao& abre) {

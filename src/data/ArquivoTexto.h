@@ -37,6 +37,8 @@ std::unique_ptr<QSaveFile> Prepara(const QString& caminho, const QByteArray& byt
                                    const AbreGravacao& abre = {});
 void Conclui(QSaveFile& arquivo);
 void GravaBytes(const QString& caminho, const QByteArray& bytes, const AbreGravacao& abre = {});
+// The bytes of a file, read whole.
+QByteArray LeBytes(const QString& caminho);
 // Creates (or empties) the destination and copies the source byte for byte.
 void Copia(const QString& origem, const QString& destino, const AbreGravacao& abre = {});
 

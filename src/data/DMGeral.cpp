@@ -514,14 +514,18 @@ void DMGeral::Transacao::Confirma() {
 }
 
 void DMGeral::Transacao::GravaArquivo(const QString& nome, const QStringList& linhas) {
-    const QByteArray bytes = ArquivoTexto::Codifica(linhas);
+    GravaBytes(nome, ArquivoTexto::Codifica(linhas));
+}
+
+void DMGeral::Transacao::GravaBytes(const QString& nome, const QByteArray& bytes) {
     auto& c = *dm.conexoes[static_cast<int>(banco)];
     c.arquivos.push_back(
         ArquivoTexto::Prepara(QDir(dm.Pasta(banco)).filePath(nome), bytes, dm.AbreArquivo));
     QSqlQuery q = dm.Prepara(
         banco, QStringLiteral("INSERT INTO Pendencias (Arquivo, Conteudo) VALUES (?, ?)"));
     q.addBindValue(nome);
-    q.addBindValue(bytes);
+    // An empty file is an empty value, not NULL.
+    q.addBindValue(bytes.isNull() ? QByteArray("", 0) : bytes);
     dm.Executa(q, QStringLiteral("Pendencias"));
 }
 

@@ -134,6 +134,8 @@ public:
         // that a crash interrupted. So the tables and the file are either both
         // old or both new.
         void GravaArquivo(const QString& nome, const QStringList& linhas);
+        // As GravaArquivo, with the file's bytes as they are.
+        void GravaBytes(const QString& nome, const QByteArray& bytes);
         Transacao(const Transacao&) = delete;
         Transacao& operator=(const Transacao&) = delete;
 

@@ -5,6 +5,8 @@
 #include "base/Falha.h"
 #include "base/Tenta.h"
 #include "calendar/TFSemExped.h"
+#include "data/TFDiaPrimEscala.h"
+#include "data/TFInicReinicSist.h"
 #include "engine/Contadores.h"
 #include "engine/Escalacao.h"
 #include "engine/FluxoEscala.h"
@@ -197,6 +199,9 @@ void TFPrincipal::CriaTelas() {
     FPreencheCapa = std::make_unique<TFPreencheCapa>(sis);
     FAlteraCores = std::make_unique<TFAlteraCores>(sis);
     connect(FAlteraCores.get(), &TFAlteraCores::CoresMudaram, this, &TFPrincipal::AplicaCores);
+    const Reinicio::Ambiente reinicio{sis.dm, sis.pasta, sis.dialogos, sis.relogio, sis.SlotsCores};
+    FDiaPrimEscala = std::make_unique<TFDiaPrimEscala>(reinicio);
+    FInicReinicSist = std::make_unique<TFInicReinicSist>(reinicio);
     // The boards narrow to the persons the lookup, modal over them, leaves
     // selected.
     const auto consulta = [this](QWidget* quadro) {
@@ -212,6 +217,19 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
     m->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     m->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
+    // A screen that replaced the register ends the program once the working
+    // model holds the new register.
+    const auto abreEncerrando = [this](auto* tela) {
+        AbreTela(tela);
+        if (!tela->EncerraPrograma())
+            return;
+        // The windows that may stay open beside this one would keep the
+        // program running.
+        FManual->close();
+        FListaNumNomes->close();
+        close();
+    };
+    m->DefineAcao(5, [=, this] { abreEncerrando(FInicReinicSist.get()); });
     m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     m->DefineAcao(7, [this] { ExcluiHistoricoAntigo(sis); });
     m->DefineAcao(8, [this] {
@@ -248,6 +266,7 @@ void TFPrincipal::CriaTelas() {
     u->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
     u->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     u->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
+    u->DefineAcao(5, [=, this] { abreEncerrando(FDiaPrimEscala.get()); });
     u->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     abaConsultas->DefineAcao(2, [this] { AbreTela(FQuadroSv.get()); });
     abaConsultas->DefineAcao(3, [this] { AbreTela(FQuadroEscalas.get()); });
@@ -287,6 +306,7 @@ void TFPrincipal::LigaManual() {
         {FModelosPstGrd.get(), "020"},
         {FCorrigePstGrd.get(), "021"},
         {FCarOrdAntig.get(), "028"},
+        {FInicReinicSist.get(), "029"},
         {FEditaTabelasPrimEscala.get(), "034"},
         {FVoltaParaEsc.get(), "037"},
         {FPreencheCapa.get(), "019"},

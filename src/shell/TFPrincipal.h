@@ -20,9 +20,11 @@ class TFAbaPrimeiraUtilizacao;
 class TFAlteraCores;
 class TFCarOrdAntig;
 class TFCorrigePstGrd;
+class TFDiaPrimEscala;
 class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcInd;
+class TFInicReinicSist;
 class TFListaNumNomes;
 class TFManual;
 class TFModelosPstGrd;
@@ -119,6 +121,8 @@ public:
     std::unique_ptr<TFCorrigePstGrd> FCorrigePstGrd;
     std::unique_ptr<TFPreencheCapa> FPreencheCapa;
     std::unique_ptr<TFAlteraCores> FAlteraCores;
+    std::unique_ptr<TFDiaPrimEscala> FDiaPrimEscala;
+    std::unique_ptr<TFInicReinicSist> FInicReinicSist;
     // Last, so that it goes first: it may be a child window of any screen above.
     std::unique_ptr<TFListaNumNomes> FListaNumNomes;
 };

@@ -31,6 +31,11 @@ private slots:
                            << "FEditaTabelasPrimEscala"
                            << "Formulário para Edição das Primeiras Folgas"
                            << "Button2";
+        QTest::newRow("5") << "5"
+                           << "Label17"
+                           << "FInicReinicSist"
+                           << "Iniciar / Reiniciar Sistema"
+                           << "BSair";
         QTest::newRow("10") << "10"
                             << "Label4"
                             << "FSaiEscTemp"
@@ -82,8 +87,12 @@ private slots:
                            << "4. Cadastrar as folgas atuais dos militares "
                            << "FEditaTabelasPrimEscala"
                            << "Button2";
+        QTest::newRow("5") << 5 << "Label59"
+                           << "5. Informar a data da primeira escalação  "
+                           << "FDiaPrimEscala"
+                           << "BSair";
     }
-    // The first-use steps 3 and 4 open the same screens, from the line or its
+    // The first-use steps 3 to 5 open the same screens, from the line or its
     // box.
     void passos() {
         QFETCH(int, passo);

@@ -1,4 +1,5 @@
 #include "calendar/TFSemExped.h"
+#include "data/TFInicReinicSist.h"
 #include "engine/JanelasEscalaQt.h"
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "engine/TFAbaEscalarManual.h"
@@ -172,6 +173,9 @@ private slots:
             << Tela([](TFPrincipal& p) -> QWidget* { return p.FCorrigePstGrd.get(); }) << "021";
         QTest::newRow("antiguidade")
             << Tela([](TFPrincipal& p) -> QWidget* { return p.FCarOrdAntig.get(); }) << "028";
+        QTest::newRow("reinício") << Tela([](TFPrincipal& p) -> QWidget* {
+            return p.FInicReinicSist.get();
+        }) << "029";
         QTest::newRow("folgas iniciais")
             << Tela([](TFPrincipal& p) -> QWidget* { return p.FEditaTabelasPrimEscala.get(); })
             << "034";

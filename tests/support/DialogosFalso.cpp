@@ -52,6 +52,8 @@ const DialogosFalso::Passo* DialogosFalso::Proximo(Tipo tipo, const QString& tex
 }
 
 void DialogosFalso::Aviso(const QString& texto) {
+    if (AntesDoAviso)
+        AntesDoAviso();
     Proximo(Tipo::Aviso, texto);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // Answers the message boxes from a script prepared by the test and records
 // every text in order. A dialog that the script does not expect (another
@@ -25,6 +26,8 @@ public:
                                   const QString& trecho = QString());
     // Notices not in the script are accepted (and recorded) instead of failing.
     bool AceitaAvisos = false;
+    // Runs as each notice shows, to look at the screens behind it.
+    std::function<void()> AntesDoAviso;
 
     void Aviso(const QString& texto) override;
     bool Confirma(const QString& texto) override;
