@@ -1,5 +1,6 @@
 #include "calendar/TFSemExped.h"
 
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -40,13 +41,6 @@ QPlainTextEdit* Memo(QWidget* pai, const char* nome, const QStringList& linhas) 
     const int margem = 2 * (m->frameWidth() + qCeil(m->document()->documentMargin())) + 4;
     m->setFixedSize(largura + margem, medida.lineSpacing() * linhas.size() + margem);
     return m;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
 }
 
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {

@@ -1,5 +1,6 @@
 #include "engine/TFAbaEscalarAutomatico.h"
 
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "engine/Escalacao.h"
@@ -25,15 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T* Nomeado(T* w, const char* nome) {
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    return Nomeado(new QPushButton(texto, pai), nome);
-}
 
 QListWidget* Lista(QWidget* pai, const char* nome) {
     auto* l = Nomeado(new QListWidget(pai), nome);

@@ -1,5 +1,6 @@
 #include "engine/TFAbaEscalarManual.h"
 
+#include "base/ControlesQt.h"
 #include "base/Tenta.h"
 #include "engine/EscalaManual.h"
 #include "model/Sistema.h"
@@ -21,17 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T* Nomeado(T* w, const char* nome) {
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = Nomeado(new QPushButton(texto, pai), nome);
-    b->setAutoDefault(false);
-    return b;
-}
 
 constexpr int colunasVisiveis = 7;
 

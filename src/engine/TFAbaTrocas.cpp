@@ -1,5 +1,6 @@
 #include "engine/TFAbaTrocas.h"
 
+#include "base/ControlesQt.h"
 #include "base/Tenta.h"
 #include "engine/Trocas.h"
 #include "model/Servicos.h"
@@ -19,19 +20,8 @@
 
 namespace {
 
-template <typename T> T* Nomeado(T* w, const char* nome) {
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
 QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
     return Nomeado(new QLabel(texto, pai), nome);
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = Nomeado(new QPushButton(texto, pai), nome);
-    b->setAutoDefault(false);
-    return b;
 }
 
 // A numbered line that opens its step when clicked.

@@ -1,6 +1,7 @@
 #include "engine/TFInstrucaoEscala.h"
 
 #include "base/ConsultaF1Qt.h"
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -25,13 +26,6 @@ QListWidget* Lista(QWidget* pai, const char* nome) {
     l->setObjectName(QLatin1String(nome));
     l->setSelectionMode(QAbstractItemView::MultiSelection);
     return l;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
 }
 
 QList<int> Selecionadas(const QListWidget* lista) {

@@ -1,6 +1,7 @@
 #include "maintenance/TFIncExcInd.h"
 
 #include "base/ConsultaF1Qt.h"
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "maintenance/CadastroPessoal.h"
@@ -21,13 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QFrame* Painel(QWidget* pai, const char* nome) {
     auto* p = new QFrame(pai);

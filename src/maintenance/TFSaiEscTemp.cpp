@@ -1,6 +1,7 @@
 #include "maintenance/TFSaiEscTemp.h"
 
 #include "base/ConsultaF1Qt.h"
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "maintenance/TFQuadroAfastados.h"
@@ -29,13 +30,6 @@ QLineEdit* Campo(QWidget* pai, const char* nome) {
     e->setObjectName(QLatin1String(nome));
     e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 24);
     return e;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "reports/TFQuadroEscalas.h"
 
 #include "base/ConsultaF1Qt.h"
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -17,17 +18,6 @@
 #include <QShowEvent>
 #include <QStackedLayout>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 TFQuadroEscalas::TFQuadroEscalas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FQuadroEscalas"));

@@ -1,6 +1,7 @@
 #include "reports/TFQuadroSv.h"
 
 #include "base/ConsultaF1Qt.h"
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -25,17 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T* Nomeado(T* w, const char* nome) {
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
-    auto* b = Nomeado(new QPushButton(texto, pai), nome);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* Titulo(QWidget* pai, const char* nome, const QString& texto, int aumento) {
     auto* l = Nomeado(new QLabel(texto, pai), nome);

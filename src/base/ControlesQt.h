@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+// A control given its name (its objectName), as the screens' code finds it.
+template <typename T> T* Nomeado(T* w, const char* nome) {
+    w->setObjectName(QLatin1String(nome));
+    return w;
+}
+
+// A named push button that Enter presses only when it has the focus.
+inline QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) {
+    auto* b = Nomeado(new QPushButton(texto, pai), nome);
+    b->setAutoDefault(false);
+    return b;
+}
