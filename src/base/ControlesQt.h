@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 #include <QString>
 
@@ -14,4 +15,9 @@ inline QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) 
     auto* b = Nomeado(new QPushButton(texto, pai), nome);
     b->setAutoDefault(false);
     return b;
+}
+
+// A named caption.
+inline QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
+    return Nomeado(new QLabel(texto, pai), nome);
 }

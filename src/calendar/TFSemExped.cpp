@@ -43,12 +43,6 @@ QPlainTextEdit* Memo(QWidget* pai, const char* nome, const QStringList& linhas) 
     return m;
 }
 
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
 } // namespace
 
 TFSemExped::TFSemExped(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {

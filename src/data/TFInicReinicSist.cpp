@@ -1,5 +1,6 @@
 #include "data/TFInicReinicSist.h"
 
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Relogio.h"
 #include "base/Tenta.h"
@@ -13,12 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
-}
 
 // A group of two choices, item 0 chosen.
 QGroupBox* Grupo(QWidget* pai, const char* nome, const QString& titulo, QRadioButton* (&itens)[2],

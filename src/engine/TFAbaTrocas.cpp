@@ -20,10 +20,6 @@
 
 namespace {
 
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    return Nomeado(new QLabel(texto, pai), nome);
-}
-
 // A numbered line that opens its step when clicked.
 QLabel* Linha(QWidget* pai, const char* nome, const QString& texto) {
     QLabel* l = Rotulo(pai, nome, texto);

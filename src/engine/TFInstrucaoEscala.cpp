@@ -15,12 +15,6 @@
 
 namespace {
 
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
 QListWidget* Lista(QWidget* pai, const char* nome) {
     auto* l = new QListWidget(pai);
     l->setObjectName(QLatin1String(nome));

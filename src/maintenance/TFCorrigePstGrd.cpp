@@ -1,5 +1,6 @@
 #include "maintenance/TFCorrigePstGrd.h"
 
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "model/Sistema.h"
 
@@ -7,16 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-
-namespace {
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
-} // namespace
 
 TFCorrigePstGrd::TFCorrigePstGrd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     setObjectName(QStringLiteral("FCorrigePstGrd"));

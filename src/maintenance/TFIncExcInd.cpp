@@ -30,12 +30,6 @@ QFrame* Painel(QWidget* pai, const char* nome) {
     return p;
 }
 
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
 } // namespace
 
 TFIncExcInd::TFIncExcInd(Sistema& s, QWidget* pai) : QDialog(pai), sis(s), sessao(s.dialogos) {

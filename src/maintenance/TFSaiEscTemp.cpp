@@ -19,12 +19,6 @@
 
 namespace {
 
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
 QLineEdit* Campo(QWidget* pai, const char* nome) {
     auto* e = new QLineEdit(pai);
     e->setObjectName(QLatin1String(nome));

@@ -1,5 +1,6 @@
 #include "reports/TFImpressao.h"
 
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -18,12 +19,6 @@ QLineEdit* Campo(QWidget* pai, const char* nome, int largura) {
     e->setObjectName(QLatin1String(nome));
     e->setMinimumWidth(largura);
     return e;
-}
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QLatin1String(nome));
-    return l;
 }
 
 } // namespace
