@@ -58,7 +58,9 @@ QTableWidget* Grade(QWidget* pai, const char* nome, const QStringList& titulos,
         total += largura;
     }
     g->setMinimumWidth(total + g->verticalScrollBar()->sizeHint().width() + 2 * g->frameWidth());
-    g->setMinimumHeight(fm.height() * 14);
+    g->verticalHeader()->setDefaultSectionSize(fm.height() + 8);
+    g->setMinimumHeight(g->horizontalHeader()->sizeHint().height() + (fm.height() + 8) * 14 +
+                        2 * g->frameWidth());
     return g;
 }
 
