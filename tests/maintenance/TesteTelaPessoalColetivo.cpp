@@ -1,11 +1,14 @@
 #include "maintenance/TFCorrigePstGrd.h"
 #include "maintenance/TFIncExcCol.h"
 #include "support/AmbienteTeste.h"
+#include "support/ApoioEscala.h"
 #include "support/ApoioTelas.h"
+#include "support/CadastroDanificado.h"
 #include "support/Registro.h"
 #include "support/RoteiroModal.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -427,6 +430,45 @@ private slots:
         QCOMPARE(f.Le("SGPesPcp"), Linhas{});
         f.Clica("Button4");
         QVERIFY(a.dialogos.Textos.isEmpty()); // no inclusion: no reminder
+    }
+
+    // An inclusion that cannot end writes nothing: without the rank models it
+    // does not start; with a personnel table that cannot be saved as held,
+    // the rotations already written for the new person are undone with it.
+    // The rows stay in the work grid for another try.
+    void inclusao_sem_gravar_data() {
+        QTest::addColumn<QString>("dano");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("sem modelos de postos") << "modelos"
+                                               << "ModelosPstGrd.Txt";
+        QTest::newRow("pessoal danificado") << "número vazio no pessoal"
+                                            << "A tabela Basico não foi gravada";
+    }
+    void inclusao_sem_gravar() {
+        QFETCH(QString, dano);
+        QFETCH(QString, mensagem);
+        AmbienteTeste a;
+        RegistroPequeno(a);
+        if (dano == "modelos")
+            QVERIFY(QFile::remove(a.sis->pasta.Caminho("ModelosPstGrd.Txt")));
+        else
+            DanificaValores(a, dano);
+        const auto tabelas = [&a] {
+            return QList<QList<QVariantList>>{a.Brutas("Basico"), a.Brutas("Sv1"), a.Brutas("Sv2")};
+        };
+        const auto antes = tabelas();
+        a.dialogos.AceitaAvisos = true; // the load's notice of the damaged row
+        Tela f(a);
+        const Linhas linhas = {{"77", "Sd", "NOVO", "1,2"}};
+        f.Inclui(linhas);
+        QVERIFY2(a.dialogos.Textos.join('\n').contains(mensagem),
+                 qPrintable(a.dialogos.Textos.join('\n')));
+        QCOMPARE(tabelas(), antes);
+        QCOMPARE(f.Le("SGPesPcp"), linhas);
+        QVERIFY(f.W("SGPesPcp")->isVisible() && f.W("BExecutar")->isVisible());
+        a.dialogos.Limpa();
+        f.Clica("Button4");
+        QVERIFY(a.dialogos.Textos.isEmpty()); // nobody included: no reminder
     }
 
     // The rejected rows, corrected in the rejection grid, run again through
