@@ -296,8 +296,8 @@ private slots:
         QVERIFY(a.dialogos.ScriptCumprido());
     }
 
-    // A known spelling, even one longer than a stored rank, becomes its
-    // standard form without a question. An unknown one is asked once: the
+    // A known spelling, even one longer than a stored rank or with a slash,
+    // becomes its standard form without a question. An unknown one is asked once: the
     // choice is taken for every person who wrote it and taught to the models;
     // closing the dialog without a choice keeps the typed rank (cut) and
     // teaches nothing.
@@ -317,14 +317,18 @@ private slots:
         QStringList perguntas;
         RoteiroModal roteiro;
         roteiro.Quando("FCorrigePstGrd", Corrige(perguntas, escolha));
-        f.Inclui({{"1", "SD", "A", ""}, {"2", "Cap Frag", "B", ""}, {"3", "Soldadinho", "C", ""}});
+        f.Inclui({{"1", "SD", "A", ""},
+                  {"2", "Cap Frag", "B", ""},
+                  {"3", "Soldadinho", "C", ""},
+                  {"5", "S/Ten", "E", ""}});
         if (escolha) {
             QTest::qWait(20); // the script sees the dialog closed before a second one
             f.Inclui({{"4", "Soldadinho", "D", ""}});
         }
         QVERIFY(roteiro.Cumprido());
         QCOMPARE(perguntas, QStringList({"Soldadinho"}));
-        QStringList esperado = {"50|Cap|VELHO", "1|Sd|A", "2|CF|B", "3|" + guardado + "|C"};
+        QStringList esperado = {"50|Cap|VELHO", "1|Sd|A", "2|CF|B", "3|" + guardado + "|C",
+                                "5|ST|E"};
         if (escolha)
             esperado << "4|Sd|D";
         QCOMPARE(Pessoas(a), esperado);
