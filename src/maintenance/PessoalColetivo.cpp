@@ -147,10 +147,10 @@ QList<LinhaColetiva> CadastroColetivo::Executa(const QList<LinhaColetiva>& linha
     Prepara();
     QList<LinhaColetiva> recusadas;
     bool alguemIncluido = false;
-    for (const LinhaColetiva& typed : linhas) {
-        if (typed.Num.trimmed().isEmpty() && typed.Nome.trimmed().isEmpty())
+    for (const LinhaColetiva& digitada : linhas) {
+        if (digitada.Num.trimmed().isEmpty() && digitada.Nome.trimmed().isEmpty())
             break;
-        const LinhaColetiva l = Aparada(typed);
+        const LinhaColetiva l = Aparada(digitada);
         if (std::optional<LinhaColetiva> r = inclusao ? IncluiLinha(l) : AlteraLinha(l))
             recusadas << *r;
         else
