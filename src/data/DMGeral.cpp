@@ -3,6 +3,7 @@
 #include "base/Falha.h"
 #include "data/ArquivoTexto.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -202,16 +203,18 @@ bool MesmaLinha(const QVariantList& a, const QVariantList& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), MesmoValor);
 }
 
-bool MesmosValores(const QList<QVariantList>& a, const QList<QVariantList>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), MesmaLinha);
-}
-
 } // namespace
 
 struct DMGeral::Conexao {
     QString nome;
     int profundidade = 0;
     bool falhou = false;
+    // The operation the open transaction carries out (Transacao::Registra),
+    // and the rows it changed in each table (-1 for a text file).
+    std::optional<std::pair<QString, QString>> operacao;
+    std::map<QString, qint64> alteradas;
+    // Each table rewritten by the transaction, as it was before.
+    std::map<QString, std::shared_ptr<const DMGeral::Linhas>> antes;
     // The files the open transaction replaces, written beside their place.
     std::vector<std::unique_ptr<QSaveFile>> arquivos;
 };
@@ -383,6 +386,13 @@ QSqlDatabase DMGeral::Banco_(Banco banco, bool cria) {
         for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
             q.exec(QLatin1String(pragma));
         q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS HistDia ON Hist (Dia)"));
+        // The change log: one entry per operation, kept through a reset and
+        // a restore.
+        if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS RegistroAlteracoes (Quando TEXT "
+                                   "NOT NULL, Operacao TEXT NOT NULL, Argumentos TEXT NOT NULL, "
+                                   "Alteracoes TEXT NOT NULL)")))
+            throw Falha(QStringLiteral("Não foi possível criar a tabela RegistroAlteracoes: %1")
+                            .arg(TextoErro(q.lastError())));
         // The text files a transaction replaces, until they are in place.
         if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS Pendencias (Arquivo TEXT NOT NULL, "
                                    "Conteudo BLOB NOT NULL)")))
@@ -480,7 +490,66 @@ void DMGeral::ExecutaComando(const QString& sql, const QVariantList& valores,
     for (const QVariant& v : valores)
         q.addBindValue(v);
     Executa(q, contexto);
+    Conta(Banco::Principal, contexto, q.numRowsAffected());
     t.Confirma();
+}
+
+void DMGeral::Conta(Banco banco, const QString& tabela, qint64 linhas) {
+    auto& c = conexoes[static_cast<int>(banco)];
+    if (c && c->profundidade > 0 && linhas > 0)
+        c->alteradas[tabela] += linhas;
+}
+
+void DMGeral::GravaRegistro(Banco banco) {
+    auto& c = *conexoes[static_cast<int>(banco)];
+    // A table rewritten by the operation counts the rows that differ from
+    // what it held before (read again when a statement changed it since).
+    for (const auto& [tabela, antigas] : c.antes) {
+        AbreTabela(banco, tabela);
+        const QList<QVariantList>& a = antigas->linhas;
+        const QList<QVariantList>& b =
+            memoria.at(std::make_pair(static_cast<int>(banco), tabela))->linhas;
+        qint64 n = qAbs(a.size() - b.size());
+        for (qsizetype i = 0; i < qMin(a.size(), b.size()); ++i)
+            n += MesmaLinha(a[i], b[i]) ? 0 : 1;
+        if (n > 0)
+            c.alteradas[tabela] = n;
+        else
+            c.alteradas.erase(tabela);
+    }
+    QStringList alteracoes;
+    for (const auto& [tabela, linhas] : c.alteradas)
+        alteracoes << (linhas < 0 ? tabela + QStringLiteral(" (arquivo)")
+                                  : QStringLiteral("%1: %2").arg(tabela).arg(linhas));
+    QSqlQuery q = Prepara(banco, QStringLiteral("INSERT INTO RegistroAlteracoes (Quando, "
+                                                "Operacao, Argumentos, Alteracoes) VALUES "
+                                                "(?, ?, ?, ?)"));
+    q.addBindValue(QDateTime::currentDateTime().toString(Qt::ISODate));
+    q.addBindValue(c.operacao->first);
+    q.addBindValue(c.operacao->second);
+    q.addBindValue(alteracoes.isEmpty() ? QStringLiteral("nenhuma linha")
+                                        : alteracoes.join(QStringLiteral("; ")));
+    Executa(q, QStringLiteral("RegistroAlteracoes"));
+}
+
+QList<DMGeral::EntradaRegistro> DMGeral::ConsultaRegistro(std::optional<Data> de,
+                                                          std::optional<Data> ate) {
+    QSqlQuery q = Prepara(Banco::Principal,
+                          QStringLiteral("SELECT Quando, Operacao, Argumentos, Alteracoes FROM "
+                                         "RegistroAlteracoes WHERE (? IS NULL OR substr(Quando, "
+                                         "1, 10) >= ?) AND (? IS NULL OR substr(Quando, 1, 10) "
+                                         "<= ?) ORDER BY rowid"));
+    for (const auto& limite : {de, ate}) {
+        const QVariant v = limite ? QVariant(TextoIso(limite->ParaQDate())) : Nulo();
+        q.addBindValue(v);
+        q.addBindValue(v);
+    }
+    Executa(q, QStringLiteral("RegistroAlteracoes"));
+    QList<EntradaRegistro> entradas;
+    while (q.next())
+        entradas.append({QDateTime::fromString(q.value(0).toString(), Qt::ISODate),
+                         q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
+    return entradas;
 }
 
 // --- Transactions ---
@@ -493,6 +562,9 @@ void DMGeral::IniciaTransacao(Banco banco) {
             throw Falha(QStringLiteral("Erro no banco de dados ao iniciar a gravação: %1")
                             .arg(TextoErro(db.lastError())));
         c.falhou = false;
+        c.operacao.reset();
+        c.alteradas.clear();
+        c.antes.clear();
     }
     ++c.profundidade;
 }
@@ -508,6 +580,15 @@ void DMGeral::ConfirmaTransacao(Banco banco) {
         db.rollback();
         EsqueceBanco(banco);
         throw Falha(QStringLiteral("A gravação foi interrompida e desfeita; nada foi alterado."));
+    }
+    if (c.operacao) {
+        try {
+            GravaRegistro(banco);
+        } catch (const Falha&) {
+            db.rollback();
+            EsqueceBanco(banco);
+            throw;
+        }
     }
     if (!arquivos.empty() && AoGravar)
         AoGravar("arquivos preparados");
@@ -567,8 +648,15 @@ void DMGeral::Transacao::GravaArquivo(const QString& nome, const QStringList& li
     GravaBytes(nome, ArquivoTexto::Codifica(linhas));
 }
 
+void DMGeral::Transacao::Registra(const QString& operacao, const QString& argumentos) {
+    auto& c = *dm.conexoes[static_cast<int>(banco)];
+    if (!c.operacao)
+        c.operacao.emplace(operacao, argumentos);
+}
+
 void DMGeral::Transacao::GravaBytes(const QString& nome, const QByteArray& bytes) {
     auto& c = *dm.conexoes[static_cast<int>(banco)];
+    c.alteradas[nome] = -1;
     c.arquivos.push_back(
         ArquivoTexto::Prepara(QDir(dm.Pasta(banco)).filePath(nome), bytes, dm.AbreArquivo));
     QSqlQuery q = dm.Prepara(
@@ -744,15 +832,28 @@ void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVar
     }
 
     const auto chave = std::make_pair(static_cast<int>(banco), tabela);
-    const auto conhecida = memoria.find(chave);
-    const bool comparavel = conhecida != memoria.end() &&
-                            conhecida->second->rowids.size() == conhecida->second->linhas.size();
+    auto conhecida = memoria.find(chave);
+    if (conhecida == memoria.end() ||
+        conhecida->second->rowids.size() != conhecida->second->linhas.size()) {
+        // The rows the table holds now, to write and count what differs.
+        EsqueceTabela(banco, tabela);
+        AbreTabela(banco, tabela);
+        conhecida = memoria.find(chave);
+    }
+    const std::shared_ptr<const Linhas> antigas = conhecida->second;
+    const qsizetype comuns = qMin(antigas->linhas.size(), escritas->linhas.size());
+    QList<qsizetype> mudadas;
+    for (qsizetype i = 0; i < comuns; ++i)
+        if (!MesmaLinha(antigas->linhas[i], escritas->linhas[i]))
+            mudadas << i;
     // The table holds these rows already: it stays the same object, so that
     // what was loaded from it is known to be current.
-    if (comparavel && MesmosValores(conhecida->second->linhas, escritas->linhas))
+    if (mudadas.isEmpty() && antigas->linhas.size() == escritas->linhas.size())
         return;
     Transacao t(*this, banco);
-    if (!comparavel || !GravaDiferencas(banco, tabela, *conhecida->second, *escritas))
+    // The change log counts the rows that differ when the operation ends.
+    conexoes[static_cast<int>(banco)]->antes.emplace(tabela, antigas);
+    if (!GravaDiferencas(banco, tabela, *antigas, mudadas, *escritas))
         GravaTudo(banco, tabela, *escritas);
     memoria[chave] = std::move(escritas);
     t.Confirma();
@@ -804,14 +905,10 @@ void DMGeral::GravaTudo(Banco banco, const QString& tabela, Linhas& novas) {
 }
 
 bool DMGeral::GravaDiferencas(Banco banco, const QString& tabela, const Linhas& antigas,
-                              Linhas& novas) {
+                              const QList<qsizetype>& mudadas, Linhas& novas) {
     const qsizetype comuns = qMin(antigas.linhas.size(), novas.linhas.size());
     if (comuns == 0)
         return false;
-    QList<qsizetype> mudadas;
-    for (qsizetype i = 0; i < comuns; ++i)
-        if (!MesmaLinha(antigas.linhas[i], novas.linhas[i]))
-            mudadas << i;
     // One update costs about what a few rows of a whole rewrite cost.
     if (mudadas.size() * 4 > novas.linhas.size())
         return false;

@@ -2,6 +2,7 @@
 
 #include "base/Data.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QSqlQuery>
 #include <QString>
@@ -142,6 +143,12 @@ public:
         void GravaArquivo(const QString& nome, const QStringList& linhas);
         // As GravaArquivo, with the file's bytes as they are.
         void GravaBytes(const QString& nome, const QByteArray& bytes);
+        // Names the operation the outermost group carries out (the first
+        // name given wins): when it commits, one entry of the change log
+        // records when, the operation, its arguments and how many rows of
+        // which tables changed (and which text files), in the same
+        // transaction, so that an operation undone leaves no entry.
+        void Registra(const QString& operacao, const QString& argumentos);
         Transacao(const Transacao&) = delete;
         Transacao& operator=(const Transacao&) = delete;
 
@@ -158,6 +165,15 @@ public:
     // Opens the files a transaction replaces; empty for the disk itself. Tests
     // hand one that fails as a full disk does.
     std::function<std::unique_ptr<QSaveFile>(const QString& caminho)> AbreArquivo;
+
+    // The change log, in order, of the entries made from de to ate (days;
+    // an unset end does not restrict).
+    struct EntradaRegistro {
+        QDateTime quando;
+        QString operacao, argumentos, alteracoes;
+    };
+    QList<EntradaRegistro> ConsultaRegistro(std::optional<Data> de = std::nullopt,
+                                            std::optional<Data> ate = std::nullopt);
 
     // --- The statements of the system ---
     QList<LinhaHist> ConsultaHist(const FiltroHist& filtro);
@@ -200,7 +216,12 @@ private:
     // rows of novas that differ from antigas (false, writing nothing, when that
     // would cost more than the whole).
     void GravaTudo(Banco banco, const QString& tabela, Linhas& novas);
-    bool GravaDiferencas(Banco banco, const QString& tabela, const Linhas& antigas, Linhas& novas);
+    bool GravaDiferencas(Banco banco, const QString& tabela, const Linhas& antigas,
+                         const QList<qsizetype>& mudadas, Linhas& novas);
+    // Adds to the change count of the open transaction of banco.
+    void Conta(Banco banco, const QString& tabela, qint64 linhas);
+    // The change log entry of the committing transaction.
+    void GravaRegistro(Banco banco);
     void InsereLinhas(Banco banco, const QString& tabela, Linhas& novas, qsizetype desde,
                       qint64 ultimoRowid);
     // The tables as last read or written, so that a table read again and again

@@ -52,6 +52,7 @@ void FixaPrimeiroDia(DMGeral& dm, const PastaDados& pasta, Dialogos& dialogos, D
                      const std::function<void()>& fechaTela) {
     {
         DMGeral::Transacao trans(dm, Banco::Principal);
+        trans.Registra(QStringLiteral("Primeiro dia de escala"), primeiro.Texto());
         CopiaModelos(trans, pasta, primeiro, false);
         trans.Confirma();
     }
@@ -67,6 +68,15 @@ void ReiniciaSistema(DMGeral& dm, const PastaDados& pasta, Dialogos& dialogos, D
                      Opcoes opcoes) {
     {
         DMGeral::Transacao trans(dm, Banco::Principal);
+        trans.Registra(
+            QStringLiteral("Reiniciar o sistema"),
+            QStringLiteral("primeiro dia %1; cadastro %2; histórico %3")
+                .arg(primeiro.Texto(),
+                     opcoes.EliminaCadastro ? QStringLiteral("eliminado")
+                                            : QStringLiteral("mantido"),
+                     opcoes.EliminaHistorico
+                         ? QStringLiteral("eliminado")
+                         : QStringLiteral("mantido até %1").arg((primeiro - 1).Texto())));
         if (opcoes.EliminaCadastro) {
             for (const QString& tabela :
                  {QStringLiteral("Hist"), QStringLiteral("Basico"), QStringLiteral("Sv")})

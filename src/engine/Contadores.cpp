@@ -10,6 +10,7 @@ void EqualizaContadores(Sistema& s) {
             "                     Deseja continuar?")))
         return;
     DMGeral::Transacao t(s.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Igualar contadores"), QStringLiteral("todas as escalas"));
     for (int n = 1; n <= 30; ++n)
         s.dm.IgualaRodizio(n);
     t.Confirma();
@@ -20,6 +21,7 @@ void NormalizaContadores(Sistema& s) {
     CarregaVetBas(s, Banco::Principal);
     s.ListaSvAtual.clear();
     DMGeral::Transacao t(s.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Normalizar contadores"), QStringLiteral("todas as escalas"));
     for (int k = 1; k <= 30; ++k) {
         if (!s.VetSv[k].Definido())
             continue;

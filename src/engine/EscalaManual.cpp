@@ -297,6 +297,9 @@ void EscalaGrade(Sistema& s) {
         s.VetHist[primeira + i] = entradas[i];
     try {
         DMGeral::Transacao trans(s.dm, Banco::Principal);
+        trans.Registra(
+            QStringLiteral("Escalar manual"),
+            QStringLiteral("de %1 a %2").arg((s.UltimaEscala + 1).Texto(), m.FimPreparado.Texto()));
         GravaEscalaEmMemoria(s);
         ConfirmaComUltimaEscala(trans, m.FimPreparado);
     } catch (...) {

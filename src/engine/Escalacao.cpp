@@ -61,6 +61,8 @@ void DesfazDias(Sistema& s, Data dia, bool gradesRelidas = false) {
 
 void DesfazerAPartirDe(Sistema& s, Data dia) {
     DMGeral::Transacao trans(s.dm, Banco::Principal);
+    trans.Registra(QStringLiteral("Desfazer escalação"),
+                   QStringLiteral("a partir de %1").arg(dia.Texto()));
     DesfazDias(s, dia);
     ConfirmaComUltimaEscala(trans, dia - 1);
     s.UltimaEscala = dia - 1;
@@ -74,6 +76,9 @@ void Escalar(Sistema& s) {
     s.Operacao = QStringLiteral("Escalar");
     {
         DMGeral::Transacao trans(s.dm, Banco::Principal);
+        trans.Registra(
+            QStringLiteral("Escalar"),
+            QStringLiteral("de %1 a %2").arg((s.UltimaEscala + 1).Texto(), fim->Texto()));
         // As GravaEscalaEmMemoria and the reload of the grids that follows,
         // but each rotation is written once, after the days beyond the end
         // day went out again: the grids become what their tables would give

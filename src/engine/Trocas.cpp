@@ -156,6 +156,11 @@ bool ExecutaTroca(Sistema& s, const Troca& troca) {
     const bool aPerde = computar == Computar::B || b == QLatin1String("0");
 
     DMGeral::Transacao trans(s.dm, Banco::Principal);
+    trans.Registra(
+        QStringLiteral("Troca de serviço"),
+        QStringLiteral("serviço %1 (%2), dia %3: sai %4, entra %5; computado para %6")
+            .arg(QString::number(s.VetSv[sv].CodSv), s.VetSv[sv].Descr, dia.Texto(), a, b,
+                 computar == Computar::B ? QStringLiteral("B") : QStringLiteral("A e B")));
     TrocaNoHistorico(s, sv, dia, a, b, computar, true);
     GravaVetHist(s, Banco::Principal);
     CarregaVetBas(s, Banco::Principal);

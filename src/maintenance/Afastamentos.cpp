@@ -57,13 +57,19 @@ void SessaoAfastamentos::Registra(const QString& num, const QString& ini, const 
     b.Ini = inicio;
     b.Fim = final_;
     alterado = true;
+    registrados
+        << QStringLiteral("%1 %2 de %3 a %4").arg(num, b.PR, inicio.Texto(), final_.Texto());
 }
 
 void SessaoAfastamentos::Fecha() {
     if (!alterado)
         return;
+    DMGeral::Transacao t(sis.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Afastamento"), registrados.join(QStringLiteral("; ")));
     GravaVetBas(sis, Banco::Principal);
+    t.Confirma();
     alterado = false;
+    registrados.clear();
 }
 
 void VoltaParaEscala(Sistema& s, const QString& num) {
@@ -88,6 +94,7 @@ void VoltaParaEscala(Sistema& s, const QString& num) {
     const bool umServico = !lista.contains(QLatin1Char(','));
 
     DMGeral::Transacao t(s.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Retorno para a escala"), QStringLiteral("número %1").arg(num));
     GravaVetBas(s, Banco::Principal);
     CarregaVetSv(s, Banco::Principal);
     for (int k = 1; k <= 30; ++k) {

@@ -41,6 +41,8 @@ public:
 private:
     Sistema& sis;
     bool alterado = false;
+    // What was recorded since the last save, for the change log.
+    QStringList registrados;
     bool lido = false; // VetBas was read whole by Abre
 };
 

@@ -129,6 +129,9 @@ ResultadoGravacao GravaServicosDoMilitar(Sistema& s, const QString& num) {
 
     const QString nunca = QString::fromLatin1(DataNuncaTexto);
     DMGeral::Transacao t(s.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Serviços do militar"),
+               QStringLiteral("número %1: %2")
+                   .arg(num, escolhida.isEmpty() ? QStringLiteral("nenhum") : escolhida));
     for (int k = 1; k <= 30; ++k) {
         const TipoVetSv& sv = s.VetSv[k];
         if (!sv.Definido())
@@ -174,6 +177,7 @@ ResultadoExclusao ExcluiMilitar(Sistema& s, const QString& num) {
     }
     // Out of every rotation and out of Basico together.
     DMGeral::Transacao t(s.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Excluir militar"), QStringLiteral("número %1").arg(num));
     LimpaSel(s);
     const ResultadoGravacao saida = GravaServicosDoMilitar(s, num);
     if (saida != ResultadoGravacao::Gravado && saida != ResultadoGravacao::SemMudanca)

@@ -34,6 +34,8 @@ void Grava(Sistema& s, int cod, const TipoVetSv& novo, bool esvaziaRodizio) {
     s.VetSv[cod] = novo;
     try {
         DMGeral::Transacao t(s.dm, Banco::Principal);
+        t.Registra(QStringLiteral("Cadastro de serviço"),
+                   QStringLiteral("código %1: %2").arg(cod).arg(novo.Descr));
         if (esvaziaRodizio) {
             GradeTexto& g = s.Grades.GradeSv[cod];
             LimpaGrade(g);

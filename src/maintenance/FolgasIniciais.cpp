@@ -88,6 +88,7 @@ void FolgasIniciais::Grava() {
         OrdenaUSv(sis, a);
     }
     DMGeral::Transacao t(sis.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Folgas iniciais"), QStringLiteral("serviço %1").arg(servico));
     GravaVetBas(sis, Banco::Principal);
     GravaGradeSv(sis, g, sis.TabelaAtual, Banco::Principal);
     t.Confirma();

@@ -35,7 +35,11 @@ void ExcluiHistoricoAntigo(Sistema& s) {
         s.dialogos.Aviso(*resposta + QStringLiteral(" >>> Data inválida"));
         return;
     }
+    DMGeral::Transacao t(s.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Apagar registros antigos do histórico"),
+               QStringLiteral("anteriores a %1").arg(dia->Texto()));
     s.dm.ApagaHistAntesDe(*dia);
+    t.Confirma();
 }
 
 QStringList MilitaresForaDasEscalas(Sistema& s) {

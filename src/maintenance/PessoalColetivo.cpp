@@ -266,6 +266,7 @@ void CadastroColetivo::Conclui() {
     for (int a = 1; a <= 1000 && !sis.VetBas[a].Num.isEmpty(); ++a)
         sis.VetBas[a].PstGrd = sis.VetBas[a].PstGrd.left(7);
     DMGeral::Transacao t(sis.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Pessoal coletivo"), QStringLiteral("inclusão ou alteração"));
     GravaGrades(sis, Banco::Principal);
     GravaVetBas(sis, Banco::Principal);
     t.Confirma();
@@ -293,6 +294,7 @@ void CadastroColetivo::Exclui(const QList<int>& posicoes) {
         }
     }
     DMGeral::Transacao t(sis.dm, Banco::Principal);
+    t.Registra(QStringLiteral("Pessoal coletivo"), QStringLiteral("exclusão"));
     GravaGrades(sis, Banco::Principal);
     GravaVetBas(sis, Banco::Principal);
     t.Confirma();

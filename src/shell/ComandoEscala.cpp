@@ -10,6 +10,7 @@
 #include "engine/Trocas.h"
 #include "model/Servicos.h"
 #include "model/Sistema.h"
+#include "reports/RegistroAlteracoes.h"
 #include "shell/AtualizaPrincipal.h"
 #include "shell/Inicio.h"
 
@@ -220,7 +221,7 @@ const QStringList opcoesComValor = {QStringLiteral("pasta-dados"), QStringLitera
                                     QStringLiteral("a-partir-de"), QStringLiteral("celula"),
                                     QStringLiteral("servico"),     QStringLiteral("dia"),
                                     QStringLiteral("a"),           QStringLiteral("b"),
-                                    QStringLiteral("computar")};
+                                    QStringLiteral("computar"),    QStringLiteral("de")};
 const QStringList opcoesSemValor = {QStringLiteral("sim"), QStringLiteral("escalar"),
                                     QStringLiteral("explicar"), QStringLiteral("help"),
                                     QStringLiteral("version")};
@@ -302,7 +303,7 @@ const QString linhaUso =
                    "--a-partir-de dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
                    "serviço:dd/mm/aa:\"N N\" ...] [--escalar] | candidatos --servico COD --dia "
                    "dd/mm/aa | trocar --servico COD --dia dd/mm/aa --a NUM --b NUM [--computar "
-                   "B|\"A e B\"] [--sim]");
+                   "B|\"A e B\"] [--sim] | registro [--de dd/mm/aa] [--ate dd/mm/aa]");
 
 const QString textoAjuda = QStringLiteral(
     "\n"
@@ -315,11 +316,13 @@ const QString textoAjuda = QStringLiteral(
     "  manual       a aba \"Escalar Manual\": prepara a grade, preenche as células e verifica\n"
     "  candidatos   a aba \"Trocas Sv\", passo 1: os candidatos ao serviço no dia\n"
     "  trocar       a aba \"Trocas Sv\", passo 2: grava a troca do serviço de A para B\n"
+    "  registro     o registro das alterações do cadastro, do período dado\n"
     "\n"
     "Opções:\n"
     "  --pasta-dados DIR           a pasta de dados (sem ela, a do programa)\n"
     "  --hoje dd/mm/aaaa           o dia de hoje nesta execução\n"
-    "  --ate dd/mm/aa              o dia final da escala\n"
+    "  --ate dd/mm/aa              o dia final da escala (registro: o fim do período)\n"
+    "  --de dd/mm/aa               o início do período (registro)\n"
     "  --vermelha-nao 3,7          os serviços cujas escalas vermelhas não são montadas antes\n"
     "  --explicar                  depois de [Mensagens], [Explicacao]: por que ninguém foi\n"
     "                              escalado em cada vaga de [Erros] (verificar, escalar)\n"
@@ -336,7 +339,8 @@ const QString textoAjuda = QStringLiteral(
     "  -v, --version               mostra a versão\n"
     "\n"
     "Imprime [Escala], [Erros], [Alertas] e [Mensagens] (manual: [Grade], [Verificacao] e\n"
-    "[Mensagens]; candidatos: [Candidatos] e [Mensagens]; trocar: [Mensagens]).\n"
+    "[Mensagens]; candidatos: [Candidatos] e [Mensagens]; trocar: [Mensagens]; registro:\n"
+    "[Registro]).\n"
     "Códigos de saída: 0 feito; 1 \"escalar\" deixou vagas em aberto (nada foi gravado);\n"
     "2 uma recusa; 3 um erro do banco de dados ou de um arquivo.\n");
 
@@ -374,8 +378,21 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
     const bool desfazer = comando == QLatin1String("desfazer");
     const bool candidatos = comando == QLatin1String("candidatos");
     const bool trocar = comando == QLatin1String("trocar");
-    if (p.palavras.size() != 1 || (!prever && !manual && !desfazer && !candidatos && !trocar))
+    const bool registro = comando == QLatin1String("registro");
+    if (p.palavras.size() != 1 ||
+        (!prever && !manual && !desfazer && !candidatos && !trocar && !registro))
         return uso(QStringLiteral("Comando inválido."));
+    // registro: the period of the change log, each end optional.
+    std::optional<Data> de, ateRegistro;
+    for (const auto& [opcao, destino] :
+         {std::pair{QStringLiteral("de"), &de}, std::pair{QStringLiteral("ate"), &ateRegistro}})
+        if (registro && p.Tem(opcao)) {
+            *destino = Data::DeTexto(p.Valor(opcao), QDate::currentDate().year());
+            if (!*destino)
+                return uso(p.Valor(opcao) + QStringLiteral(" >>> Data inválida (--%1)").arg(opcao));
+        }
+    if (de && ateRegistro && *ateRegistro < *de)
+        return uso(QStringLiteral("O fim do período (--ate) é anterior ao início (--de)."));
     const QString ate = p.Valor(QStringLiteral("ate"));
     if ((prever || manual) && !p.Tem(QStringLiteral("ate")))
         return uso(QStringLiteral("Falta o dia final (--ate)."));
@@ -434,6 +451,19 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
         }
         AtualizaPrincipal(s, nullptr);
     };
+    if (registro) {
+        try {
+            QStringList linhas;
+            for (const DMGeral::EntradaRegistro& e : s.dm.ConsultaRegistro(de, ateRegistro))
+                linhas << LinhaDoRegistro(e);
+            ImprimeSecao(saida, "[Registro]", linhas);
+            saida.flush();
+            return Feito;
+        } catch (const Falha& f) {
+            Imprime(saida, {}, {f.Mensagem()});
+            return ErroDeDados;
+        }
+    }
     if (candidatos || trocar)
         return ComandoTrocas(s, dialogos, saida, partida, candidatos, troca,
                              p.Valor(QStringLiteral("servico")));

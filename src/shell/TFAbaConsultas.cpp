@@ -17,6 +17,8 @@ TFAbaConsultas::TFAbaConsultas(TFPrincipal& p)
         {"Label33", "1.  Consultas ao Arquivo Histórico dos Serviços"},
         {"Label34", "2.  Quantidades de Serviços tirados pelos militares em determinado tempo "},
         {"Label9", "3.  Relações dos militares que concorrem a cada um dos Serviços."},
+        {"LabelRegistro",
+         "4.  Registro das alterações do cadastro (escalações, trocas, reinícios...)"},
     }};
     auto* linhas = new QVBoxLayout(this);
     for (int n = 1; n <= NumItens; ++n) {

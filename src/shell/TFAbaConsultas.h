@@ -12,7 +12,7 @@ struct Sistema;
 class TFAbaConsultas : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int NumItens = 3;
+    static constexpr int NumItens = 4;
 
     explicit TFAbaConsultas(TFPrincipal& principal);
 

@@ -37,6 +37,7 @@
 #include "reports/TFQuadroEscalas.h"
 #include "reports/TFQuadroSv.h"
 #include "reports/TFQuantMilSvDia.h"
+#include "reports/TFRegistroAlteracoes.h"
 #include "shell/Inicio.h"
 #include "shell/Manual.h"
 #include "shell/TFAbaConsultas.h"
@@ -193,6 +194,7 @@ void TFPrincipal::CriaTelas() {
     FVoltaParaEsc = std::make_unique<TFVoltaParaEsc>(sis);
     FQuadroSv = std::make_unique<TFQuadroSv>(sis);
     FQuadroEscalas = std::make_unique<TFQuadroEscalas>(sis);
+    FRegistroAlteracoes = std::make_unique<TFRegistroAlteracoes>(sis);
     FListaNumNomes = std::make_unique<TFListaNumNomes>(sis);
     FListaNumNomes->AtendeF1();
     FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
@@ -275,6 +277,7 @@ void TFPrincipal::CriaTelas() {
     u->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
     abaConsultas->DefineAcao(2, [this] { AbreTela(FQuadroSv.get()); });
     abaConsultas->DefineAcao(3, [this] { AbreTela(FQuadroEscalas.get()); });
+    abaConsultas->DefineAcao(4, [this] { AbreTela(FRegistroAlteracoes.get()); });
 }
 
 void TFPrincipal::LigaManual() {
@@ -306,6 +309,7 @@ void TFPrincipal::LigaManual() {
         {abaEscalar->Janelas().FEscVm.get(), "038"},
         {abaEscalar->Janelas().FEscVmEsp.get(), "038"},
         {FQuadroEscalas.get(), "012"},
+        {FRegistroAlteracoes.get(), "002"},
         {FSaiEscTemp.get(), "014"},
         {FQuadroSv.get(), "015"},
         {FListaNumNomes.get(), "016"},

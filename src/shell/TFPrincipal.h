@@ -32,6 +32,7 @@ class TFModelosPstGrd;
 class TFPesqSv;
 class TFPreencheCapa;
 class TFQuadroEscalas;
+class TFRegistroAlteracoes;
 class TFQuadroSv;
 class TFSaiEscTemp;
 class TFSemExped;
@@ -119,6 +120,7 @@ public:
     std::unique_ptr<TFVoltaParaEsc> FVoltaParaEsc;
     std::unique_ptr<TFQuadroSv> FQuadroSv;
     std::unique_ptr<TFQuadroEscalas> FQuadroEscalas;
+    std::unique_ptr<TFRegistroAlteracoes> FRegistroAlteracoes;
     std::unique_ptr<TFModelosPstGrd> FModelosPstGrd;
     std::unique_ptr<TFCorrigePstGrd> FCorrigePstGrd;
     std::unique_ptr<TFPreencheCapa> FPreencheCapa;

@@ -448,6 +448,10 @@ private slots:
         QTest::newRow("3") << "Label9"
                            << "3.  Relações dos militares que concorrem a cada um dos Serviços."
                            << 3;
+        QTest::newRow("4") << "LabelRegistro"
+                           << "4.  Registro das alterações do cadastro (escalações, trocas, "
+                              "reinícios...)"
+                           << 4;
     }
     void consultas() {
         QFETCH(QString, rotulo);
@@ -456,7 +460,7 @@ private slots:
         Janela j(QStringLiteral("TabSheet1"));
         QCOMPARE(j.Controle<QLabel>(rotulo)->text(), texto);
         QList<int> executados;
-        for (int n = 1; n <= 3; ++n)
+        for (int n = 1; n <= TFAbaConsultas::NumItens; ++n)
             j.p->AbaConsultas()->DefineAcao(n, [&executados, n] { executados << n; });
         j.Clica(rotulo);
         QCOMPARE(executados, QList<int>({item}));
