@@ -12,6 +12,7 @@
 #include "maintenance/TFCorrigePstGrd.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcCol.h"
 #include "maintenance/TFIncExcInd.h"
 #include "maintenance/TFListaNumNomes.h"
 #include "maintenance/TFModelosPstGrd.h"
@@ -59,10 +60,24 @@ struct TelaCopiaSeg : AmbienteDaCopiaSeg, TFCopiaSeg {
         : AmbienteDaCopiaSeg{AmbienteCopia(s)}, TFCopiaSeg(AmbienteDaCopiaSeg::amb) {}
 };
 
+// The collective personnel screen, with a correction dialog that the Tab
+// order never opens.
+struct SemCorrecao {
+    struct : JanelaCorrigePstGrd {
+        std::optional<int> Escolhe(const QString&, const QStringList&) override {
+            return std::nullopt;
+        }
+    } correcao;
+};
+struct PessoalColetivo : SemCorrecao, TFIncExcCol {
+    explicit PessoalColetivo(Sistema& s) : TFIncExcCol(s, correcao) {}
+};
+
 // The screens, each created over the small register.
 const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FIncExcInd", Cria<TFIncExcInd>},
     {"FIncExcAltSv", Cria<TFIncExcAltSv>},
+    {"FIncExcCol", Cria<PessoalColetivo>},
     {"FCarOrdAntig", Cria<TFCarOrdAntig>},
     {"FEditaTabelasPrimEscala", Cria<TFEditaTabelasPrimEscala>},
     {"FSaiEscTemp", Cria<TFSaiEscTemp>},
@@ -105,6 +120,8 @@ std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
     }
     if (nome == "FCopiaSeg")
         Clica(t.get(), "BAlterar"); // the chooser shown
+    if (nome == "FIncExcCol")
+        Clica(t.get(), "Alterar dados"); // the list of persons and its button
     if (nome == "FIncExcAltSv" || nome == "FSemExped")
         Clica(t.get(), "RadioButton1"); // every field enabled; the entry grid shown
     return t;
