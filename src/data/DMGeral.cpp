@@ -424,6 +424,18 @@ void DMGeral::Esquece() {
     memoria.clear();
 }
 
+void DMGeral::ConfereIntegridade(Banco banco) {
+    QSqlQuery q = Prepara(banco, QStringLiteral("PRAGMA integrity_check"));
+    Executa(q, QLatin1String(NomeArquivo));
+    QStringList achados;
+    while (q.next() && achados.size() < 5)
+        achados << q.value(0).toString();
+    if (achados != QStringList{QStringLiteral("ok")})
+        throw Falha(Danificado(
+            banco, QStringLiteral("o arquivo %1 está corrompido (%2)")
+                       .arg(QLatin1String(NomeArquivo), achados.join(QStringLiteral("; ")))));
+}
+
 void DMGeral::CriaBanco(Banco banco) {
     Fecha(banco);
     EsqueceBanco(banco);

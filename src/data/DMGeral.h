@@ -71,6 +71,9 @@ public:
     // statement opens the files again. Every operation that replaces a database
     // file calls it first. Refused inside a transaction.
     void Esquece();
+    // SQLite's own check of the whole file (PRAGMA integrity_check): throws
+    // Falha quoting what it found when the file is damaged.
+    void ConfereIntegridade(Banco banco);
 
     // "Sv.DB", "basico.db", "Sv7.DB", "Hist" ... -> "Sv", "Basico", "Sv7", "Hist".
     // Throws Falha for a name that is not one of the 33 tables.

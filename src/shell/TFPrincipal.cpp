@@ -5,6 +5,8 @@
 #include "base/Falha.h"
 #include "base/Tenta.h"
 #include "calendar/TFSemExped.h"
+#include "data/TFBackup.h"
+#include "data/TFCopiaSeg.h"
 #include "data/TFDiaPrimEscala.h"
 #include "data/TFInicReinicSist.h"
 #include "engine/Contadores.h"
@@ -38,6 +40,7 @@
 #include "reports/TFQuadroSv.h"
 #include "reports/TFQuantMilSvDia.h"
 #include "reports/TFRegistroAlteracoes.h"
+#include "shell/Capa.h"
 #include "shell/Inicio.h"
 #include "shell/Manual.h"
 #include "shell/TFAbaConsultas.h"
@@ -124,7 +127,7 @@ TFPrincipal::TFPrincipal(Sistema& s, Inicio& inicio, QWidget* pai) : QWidget(pai
     abaManutencao = new TFAbaManutencao(*this);
     abaConsultas = new TFAbaConsultas(*this);
     abaPrimeira = new TFAbaPrimeiraUtilizacao(*this);
-    CriaTelas();
+    CriaTelas(inicio);
     LigaManual();
 
     PassosIniciais(inicio);
@@ -180,7 +183,7 @@ QWidget* TFPrincipal::MontaAba(const QString& nome, const QString& titulo, const
 
 TFPrincipal::~TFPrincipal() = default;
 
-void TFPrincipal::CriaTelas() {
+void TFPrincipal::CriaTelas(Inicio& inicio) {
     // Windows of their own (not children of this one), each created once.
     FSemExped = std::make_unique<TFSemExped>(sis);
     FIncExcInd = std::make_unique<TFIncExcInd>(sis);
@@ -207,6 +210,24 @@ void TFPrincipal::CriaTelas() {
     const Reinicio::Ambiente reinicio{sis.dm, sis.pasta, sis.dialogos, sis.relogio, sis.SlotsCores};
     FDiaPrimEscala = std::make_unique<TFDiaPrimEscala>(reinicio);
     FInicReinicSist = std::make_unique<TFInicReinicSist>(reinicio);
+    // A run on --pasta-dados leaves the user's aliases alone.
+    FBackup = std::make_unique<TFBackup>(
+        CopiaSeguranca::Ambiente{sis.dm,
+                                 sis.pasta,
+                                 sis.dialogos,
+                                 sis.relogio,
+                                 sis.NiveisCapa,
+                                 inicio.PastaForcada() ? nullptr : &inicio.AliasesDoSistema(),
+                                 sis.SlotsCores,
+                                 {},
+                                 {}});
+    // A load from the main database keeps a duty slot the table no longer
+    // holds: the duties are loaded as the backup holds them, every slot
+    // emptied first, before the refresh shows the restored register.
+    connect(FBackup.get(), &TFBackup::CadastroRecuperado, this, [this] {
+        Tenta(sis.dialogos, [this] { CarregaVetSv(sis, Banco::Backup); });
+        DepoisDaCopia();
+    });
     // The boards narrow to the persons the lookup, modal over them, leaves
     // selected.
     const auto consulta = [this](QWidget* quadro) {
@@ -227,13 +248,8 @@ void TFPrincipal::CriaTelas() {
     // model holds the new register.
     const auto abreEncerrando = [this](auto* tela) {
         AbreTela(tela);
-        if (!tela->EncerraPrograma())
-            return;
-        // The windows that may stay open beside this one would keep the
-        // program running.
-        FManual->close();
-        FListaNumNomes->close();
-        close();
+        if (tela->EncerraPrograma())
+            Encerra();
     };
     m->DefineAcao(5, [=, this] { abreEncerrando(FInicReinicSist.get()); });
     m->DefineAcao(6, [this] { AbreTela(FSemExped.get()); });
@@ -250,6 +266,14 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(10, [this] { AbreTela(FSaiEscTemp.get()); });
     m->DefineAcao(11, [this] { AbreTela(FVoltaParaEsc.get()); });
     m->DefineAcao(13, [this] { AbreTela(FPreencheCapa.get()); });
+    // A restore has shown the restored register already.
+    m->DefineAcao(14, [this] {
+        FBackup->exec();
+        if (!FBackup->Recuperou())
+            DepoisDaCopia();
+        if (FBackup->EncerraPrograma())
+            Encerra();
+    });
     m->DefineAcao(15, [m] { m->MostraPagina(2); });
     m->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
     m->DefineAcao(18, [this, m] {
@@ -278,6 +302,20 @@ void TFPrincipal::CriaTelas() {
     abaConsultas->DefineAcao(2, [this] { AbreTela(FQuadroSv.get()); });
     abaConsultas->DefineAcao(3, [this] { AbreTela(FQuadroEscalas.get()); });
     abaConsultas->DefineAcao(4, [this] { AbreTela(FRegistroAlteracoes.get()); });
+}
+
+void TFPrincipal::DepoisDaCopia() {
+    Tenta(sis.dialogos, [this] { Capa::Le(sis); });
+    Atualiza();
+    abaManutencao->AtualizaDepoisDaCopia();
+}
+
+void TFPrincipal::Encerra() {
+    // The windows that may stay open beside this one would keep the program
+    // running.
+    FManual->close();
+    FListaNumNomes->close();
+    close();
 }
 
 void TFPrincipal::LigaManual() {
@@ -323,6 +361,8 @@ void TFPrincipal::LigaManual() {
         {FPreencheCapa->EscolherFoto(), "031"},
         {FPreencheCapa->AlterarFoto(), "032"},
         {FAlteraCores.get(), "026"},
+        {FBackup.get(), "022"},
+        {FBackup->CopiaSeg(), "024"},
     };
     for (const auto& [tela, codigo] : telas)
         FManual->Liga(tela, QLatin1String(codigo));

@@ -18,6 +18,7 @@ class TFAbaTrocas;
 class TFAbaManutencao;
 class TFAbaPrimeiraUtilizacao;
 class TFAlteraCores;
+class TFBackup;
 class TFCarOrdAntig;
 class TFCorrigePstGrd;
 class TFDiaPrimEscala;
@@ -84,7 +85,13 @@ signals:
 private:
     void MontaCapa();
     // The screens the tabs open, created once, and the menu items bound to them.
-    void CriaTelas();
+    void CriaTelas(Inicio& inicio);
+    // After the backup screen: the cover read again from Niveis.Txt, the
+    // refresh, the last roster date and the roster period read again.
+    void DepoisDaCopia();
+    // A screen replaced the register: the windows that may stay open beside
+    // this one go with it, and the program ends.
+    void Encerra();
     // Every screen and tab opens its section of the manual.
     void LigaManual();
     QWidget* MontaAba(const QString& nome, const QString& titulo, const QString& imagem);
@@ -127,6 +134,7 @@ public:
     std::unique_ptr<TFAlteraCores> FAlteraCores;
     std::unique_ptr<TFDiaPrimEscala> FDiaPrimEscala;
     std::unique_ptr<TFInicReinicSist> FInicReinicSist;
+    std::unique_ptr<TFBackup> FBackup;
     // Last, so that it goes first: it may be a child window of any screen above.
     std::unique_ptr<TFListaNumNomes> FListaNumNomes;
 };

@@ -1,4 +1,6 @@
 #include "calendar/TFSemExped.h"
+#include "data/TFBackup.h"
+#include "data/TFCopiaSeg.h"
 #include "data/TFInicReinicSist.h"
 #include "engine/JanelasEscalaQt.h"
 #include "engine/TFAbaEscalarAutomatico.h"
@@ -179,6 +181,10 @@ private slots:
         QTest::newRow("reinício") << Tela([](TFPrincipal& p) -> QWidget* {
             return p.FInicReinicSist.get();
         }) << "029";
+        QTest::newRow("cópia de segurança")
+            << Tela([](TFPrincipal& p) -> QWidget* { return p.FBackup.get(); }) << "022";
+        QTest::newRow("local da cópia")
+            << Tela([](TFPrincipal& p) -> QWidget* { return p.FBackup->CopiaSeg(); }) << "024";
         QTest::newRow("folgas iniciais")
             << Tela([](TFPrincipal& p) -> QWidget* { return p.FEditaTabelasPrimEscala.get(); })
             << "034";

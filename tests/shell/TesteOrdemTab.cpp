@@ -1,4 +1,6 @@
 #include "calendar/TFSemExped.h"
+#include "data/TFBackup.h"
+#include "data/TFCopiaSeg.h"
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "engine/TFAviso.h"
 #include "engine/TFEscVm.h"
@@ -45,6 +47,19 @@ template <typename Tela> std::unique_ptr<QWidget> Cria(Sistema& s) {
     return std::make_unique<Tela>(s);
 }
 
+CopiaSeguranca::Ambiente AmbienteCopia(Sistema& s) {
+    return {s.dm, s.pasta, s.dialogos, s.relogio, s.NiveisCapa, nullptr, s.SlotsCores, {}, {}};
+}
+
+// The location screen with the backup ambient it works on.
+struct AmbienteDaCopiaSeg {
+    CopiaSeguranca::Ambiente amb;
+};
+struct TelaCopiaSeg : AmbienteDaCopiaSeg, TFCopiaSeg {
+    explicit TelaCopiaSeg(Sistema& s)
+        : AmbienteDaCopiaSeg{AmbienteCopia(s)}, TFCopiaSeg(AmbienteDaCopiaSeg::amb) {}
+};
+
 // The collective personnel screen, with a correction dialog that the Tab
 // order never opens.
 struct SemCorrecao {
@@ -84,6 +99,11 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FEscolherFoto", Cria<TFEscolherFoto>},
     {"FAlterarFoto", Cria<TFAlterarFoto>},
     {"FAlteraCores", Cria<TFAlteraCores>},
+    {"FBackup",
+     [](Sistema& s) -> std::unique_ptr<QWidget> {
+         return std::make_unique<TFBackup>(AmbienteCopia(s));
+     }},
+    {"FCopiaSeg", Cria<TelaCopiaSeg>},
     {"FAviso", [](Sistema&) -> std::unique_ptr<QWidget> { return std::make_unique<TFAviso>(); }},
 };
 
@@ -98,6 +118,8 @@ std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
         QEvent saida(QEvent::Leave); // the name and rank fields appear
         QApplication::sendEvent(Controle(t.get(), "Edit1"), &saida);
     }
+    if (nome == "FCopiaSeg")
+        Clica(t.get(), "BAlterar"); // the chooser shown
     if (nome == "FIncExcCol")
         Clica(t.get(), "Alterar dados"); // the list of persons and its button
     if (nome == "FIncExcAltSv" || nome == "FSemExped")

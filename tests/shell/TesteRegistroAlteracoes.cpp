@@ -1,6 +1,8 @@
 #include "data/Reinicio.h"
+#include "engine/Contadores.h"
 #include "support/AmbienteTeste.h"
 #include "support/ApoioComando.h"
+#include "support/ApoioCopia.h"
 #include "support/ApoioEscala.h"
 #include "support/Registro.h"
 
@@ -73,6 +75,24 @@ private slots:
                                  "eliminado; histórico eliminado | "),
                  qPrintable(r[2]));
         QVERIFY(a.Linhas("Hist").isEmpty());
+    }
+
+    // A restore records itself; the log is not part of the backup, so the
+    // entries made after the backup stay.
+    void recuperacao_registrada() {
+        ApoioCopia c;
+        RegistroCopia(c.a);
+        c.Salva();
+        c.a.dialogos.EsperaConfirma(true, "igualar");
+        EqualizaContadores(*c.a.sis);
+        c.a.dialogos.EsperaAviso("A aplicação será encerrada");
+        QVERIFY(CopiaSeguranca::Recupera(c.amb));
+        const QStringList r = Registro(c.a);
+        QCOMPARE(r.size(), 2);
+        QVERIFY2(r[0].startsWith("Igualar contadores | "), qPrintable(r[0]));
+        QVERIFY2(r[1].startsWith("Recuperar cópia de segurança | de " + c.B() + " | "),
+                 qPrintable(r[1]));
+        QVERIFY2(r[1].contains("Sv1: "), qPrintable(r[1]));
     }
 
     void troca_registrada() {
