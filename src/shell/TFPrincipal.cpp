@@ -23,6 +23,7 @@
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFCorrigePstGrd.h"
+#include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
@@ -196,6 +197,8 @@ void TFPrincipal::CriaTelas() {
     FListaNumNomes->AtendeF1();
     FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
     FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
+    FEditaTabelas = std::make_unique<TFEditaTabelas>(sis);
+    FEditaTabelas->DefineCorrecao(*FCorrigePstGrd);
     FPreencheCapa = std::make_unique<TFPreencheCapa>(sis);
     FAlteraCores = std::make_unique<TFAlteraCores>(sis);
     connect(FAlteraCores.get(), &TFAlteraCores::CoresMudaram, this, &TFPrincipal::AplicaCores);
@@ -243,6 +246,7 @@ void TFPrincipal::CriaTelas() {
     m->DefineAcao(9, [this] { AbreTela(FModelosPstGrd.get()); });
     m->DefineAcao(10, [this] { AbreTela(FSaiEscTemp.get()); });
     m->DefineAcao(11, [this] { AbreTela(FVoltaParaEsc.get()); });
+    m->DefineAcao(12, [this] { AbreTela(FEditaTabelas.get()); });
     m->DefineAcao(13, [this] { AbreTela(FPreencheCapa.get()); });
     m->DefineAcao(15, [m] { m->MostraPagina(2); });
     m->DefineAcao(16, [this] { AbreTela(FIncExcInd.get()); });
@@ -308,6 +312,7 @@ void TFPrincipal::LigaManual() {
         {FCarOrdAntig.get(), "028"},
         {FInicReinicSist.get(), "029"},
         {FEditaTabelasPrimEscala.get(), "034"},
+        {FEditaTabelas.get(), "013"},
         {FVoltaParaEsc.get(), "037"},
         {FPreencheCapa.get(), "019"},
         {FPreencheCapa->EscolherFoto(), "031"},
@@ -316,6 +321,8 @@ void TFPrincipal::LigaManual() {
     };
     for (const auto& [tela, codigo] : telas)
         FManual->Liga(tela, QLatin1String(codigo));
+    connect(FEditaTabelas.get(), &TFEditaTabelas::ManualPedido, this,
+            [this](const QString& codigo) { FManual->Abre(codigo, FEditaTabelas.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {
