@@ -8,6 +8,7 @@
 #include "engine/TFRetiraAlguem.h"
 #include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFCorrigePstGrd.h"
+#include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcInd.h"
@@ -50,6 +51,7 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FIncExcAltSv", Cria<TFIncExcAltSv>},
     {"FCarOrdAntig", Cria<TFCarOrdAntig>},
     {"FEditaTabelasPrimEscala", Cria<TFEditaTabelasPrimEscala>},
+    {"FEditaTabelas", Cria<TFEditaTabelas>},
     {"FSaiEscTemp", Cria<TFSaiEscTemp>},
     {"FVoltaParaEsc", Cria<TFVoltaParaEsc>},
     {"FSemExped", Cria<TFSemExped>},
@@ -82,6 +84,10 @@ std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
         Controle<QLineEdit>(t.get(), "Edit1")->setText("77");
         QEvent saida(QEvent::Leave); // the name and rank fields appear
         QApplication::sendEvent(Controle(t.get(), "Edit1"), &saida);
+    }
+    if (nome == "FEditaTabelas") {
+        QTest::mouseClick(Controle(t.get(), "Label1"), Qt::LeftButton); // view 2
+        Clica(t.get(), "Button8");                                      // the searches
     }
     if (nome == "FIncExcAltSv" || nome == "FSemExped")
         Clica(t.get(), "RadioButton1"); // every field enabled; the entry grid shown
