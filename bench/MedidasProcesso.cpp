@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 // Whole runs of the headless roster command on the maximum register, from the
 // process start to its exit, beside the floor that every run pays anyway.
@@ -51,6 +54,10 @@ void Restaura(RegistroMaximo& r) {
 
 } // namespace
 
+// The floor reads every table through the store and rewrites the rotations and
+// Basico whole (DELETE, then INSERT of every row), on a connection of its own:
+// the store writes only what changed, and the floor must stay what a full
+// rewrite costs.
 void ExecutaPiso(const QString& pasta) {
     DMGeral dm(pasta, pasta);
     QHash<QString, QList<QVariantList>> tabelas;
@@ -65,14 +72,49 @@ void ExecutaPiso(const QString& pasta) {
             linhas << linha;
         }
     }
-    DMGeral::Transacao t(dm, Banco::Principal);
-    for (int n = 1; n <= 30; ++n) {
-        const QString tabela = QStringLiteral("Sv%1").arg(n);
-        dm.SubstituiLinhas(Banco::Principal, tabela, tabelas[tabela]);
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("piso"));
+        db.setDatabaseName(dm.Arquivo(Banco::Principal));
+        if (!db.open() || !db.transaction())
+            qFatal("piso: %s", qPrintable(db.lastError().text()));
+        QStringList regravadas{QStringLiteral("Basico")};
+        for (int n = 1; n <= 30; ++n)
+            regravadas << QStringLiteral("Sv%1").arg(n);
+        constexpr int porInsercao = 16;
+        for (const QString& tabela : regravadas) {
+            const QStringList campos = DMGeral::Campos(tabela);
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("DELETE FROM %1").arg(tabela)))
+                qFatal("piso: %s", qPrintable(q.lastError().text()));
+            const QString marcadores =
+                '(' + QStringList(campos.size(), QStringLiteral("?")).join(',') + ')';
+            const QList<QVariantList>& linhas = tabelas[tabela];
+            const auto prepara = [&](QSqlQuery& consulta, qsizetype quantas) {
+                consulta.prepare(
+                    QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                        .arg(tabela, campos.join(','), QStringList(quantas, marcadores).join(',')));
+            };
+            QSqlQuery cheia(db);
+            prepara(cheia, porInsercao);
+            for (qsizetype inicio = 0; inicio < linhas.size(); inicio += porInsercao) {
+                const qsizetype fim = qMin(inicio + porInsercao, linhas.size());
+                QSqlQuery parcial(db);
+                if (fim - inicio < porInsercao)
+                    prepara(parcial, fim - inicio);
+                QSqlQuery& insere = fim - inicio < porInsercao ? parcial : cheia;
+                int posicao = 0;
+                for (qsizetype i = inicio; i < fim; ++i)
+                    for (const QVariant& v : linhas[i])
+                        insere.bindValue(posicao++, v);
+                if (!insere.exec())
+                    qFatal("piso: %s", qPrintable(insere.lastError().text()));
+            }
+        }
+        if (!db.commit())
+            qFatal("piso: %s", qPrintable(db.lastError().text()));
     }
-    dm.SubstituiLinhas(Banco::Principal, QStringLiteral("Basico"),
-                       tabelas[QStringLiteral("Basico")]);
-    t.Confirma();
+    QSqlDatabase::removeDatabase(QStringLiteral("piso"));
 }
 
 REGISTRA_MEDIDA(

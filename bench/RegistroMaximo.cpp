@@ -90,5 +90,7 @@ void RegistroMaximo::Grava() {
 }
 
 void RegistroMaximo::Restaura() {
+    // A run of the command changed the file behind this process's store.
+    sis->dm.Esquece();
     Grava();
 }

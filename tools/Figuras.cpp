@@ -1,13 +1,14 @@
 // Renders the README's pictures offscreen from the example register, on a
 // screen of 1366 x 768: the automatic roster tab after a forecast, the daily
-// quantity table, "Escala Vermelha", the duty screen, the personnel screen and
-// the two query boards, each into a PNG of the given folder.
+// quantity table, "Escala Vermelha", the duty screen, the two personnel
+// screens and the two query boards, each into a PNG of the given folder.
 //   tarvolim-figuras docs/figuras
 
 #include "calendar/TFSemExped.h"
 #include "engine/JanelasEscalaQt.h"
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcCol.h"
 #include "maintenance/TFIncExcInd.h"
 #include "reports/TFQuadroEscalas.h"
 #include "reports/TFQuadroSv.h"
@@ -24,6 +25,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryFile>
@@ -137,6 +139,17 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     Grava(&pessoal, pasta, QStringLiteral("pessoal.png"), saida);
     pessoal.hide();
+
+    // The collective personnel screen choosing persons to alter.
+    TFIncExcCol& coletivo = *p.FIncExcCol;
+    coletivo.show();
+    coletivo.findChild<QAbstractButton*>(QStringLiteral("RGPessoalItem2"))->click();
+    auto* lista = coletivo.findChild<QListWidget*>(QStringLiteral("ListBox6"));
+    for (int r = 2; r <= 4 && r < lista->count(); ++r)
+        lista->item(r)->setSelected(true);
+    QApplication::processEvents();
+    Grava(&coletivo, pasta, QStringLiteral("pessoal-coletivo.png"), saida);
+    coletivo.hide();
 
     // The duty count board over the month of history, a cell of the fourth
     // duty clicked; the membership board of every person.

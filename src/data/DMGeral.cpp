@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -71,6 +72,38 @@ template <typename T> const T& Conteudo(const QVariant& v) {
     return *static_cast<const T*>(v.constData());
 }
 
+// "yyyy-mm-dd" read and written by hand: tables hold thousands of dates and
+// the general parser costs far more. DataIso gives a null date for any other
+// text, so that the caller falls back to the parser.
+QDate DataIso(QStringView t) {
+    if (t.size() != 10 || t[4] != u'-' || t[7] != u'-')
+        return {};
+    int digitos[10] = {};
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9')
+            return {};
+        digitos[i] = c - u'0';
+    }
+    const QDate d(digitos[0] * 1000 + digitos[1] * 100 + digitos[2] * 10 + digitos[3],
+                  digitos[5] * 10 + digitos[6], digitos[8] * 10 + digitos[9]);
+    return d.isValid() ? d : QDate();
+}
+
+QString TextoIso(QDate d) {
+    if (d.year() < 1 || d.year() > 9999)
+        return d.toString(Qt::ISODate);
+    QString t(10, u'-');
+    const auto escreve = [&](int inicio, int digitos, int valor) {
+        for (int i = inicio + digitos - 1; i >= inicio; --i, valor /= 10)
+            t[i] = QChar(u'0' + valor % 10);
+    };
+    escreve(0, 4, d.year());
+    escreve(5, 2, d.month());
+    escreve(8, 2, d.day());
+    return t;
+}
+
 // What SQLite gives back for NULL.
 QVariant Nulo() {
     return QVariant(QMetaType::fromType<QString>());
@@ -109,13 +142,15 @@ QVariant Armazenado(const Campo& campo, const QVariant& v, const QString& tabela
             const QString texto = v.toString();
             if (texto.isEmpty())
                 return Nulo();
-            dia = QDate::fromString(texto, Qt::ISODate);
+            dia = DataIso(texto);
+            if (!dia.isValid())
+                dia = QDate::fromString(texto, Qt::ISODate);
         } else {
             throw recusa();
         }
         if (!dia.isValid())
             throw recusa();
-        return dia.toString(Qt::ISODate);
+        return TextoIso(dia);
     }
     case Tipo::Inteiro: {
         bool ok = false;
@@ -155,6 +190,21 @@ QString TextoErro(const QSqlError& erro) {
 }
 
 constexpr int linhasPorInsercao = 16;
+
+// Whether two stored values are the same: both NULL, or of one type and equal.
+bool MesmoValor(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a.typeId() == b.typeId() && a == b;
+}
+
+bool MesmaLinha(const QVariantList& a, const QVariantList& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), MesmoValor);
+}
+
+bool MesmosValores(const QList<QVariantList>& a, const QList<QVariantList>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), MesmaLinha);
+}
 
 } // namespace
 
@@ -531,18 +581,21 @@ void DMGeral::Transacao::GravaBytes(const QString& nome, const QByteArray& bytes
 
 // --- Tables ---
 
-std::shared_ptr<DMGeral::Linhas> DMGeral::LeTudo(QSqlQuery& q) {
+std::shared_ptr<DMGeral::Linhas> DMGeral::LeTudo(QSqlQuery& q, bool comRowid) {
     auto dados = std::make_shared<Linhas>();
     const QSqlRecord r = q.record();
-    for (int i = 0; i < r.count(); ++i) {
+    const int primeiro = comRowid ? 1 : 0;
+    for (int i = primeiro; i < r.count(); ++i) {
         dados->campos << r.fieldName(i);
-        dados->indices.insert(r.fieldName(i).toLower(), i);
-        dados->indices.insert(r.fieldName(i), i);
+        dados->indices.insert(r.fieldName(i).toLower(), i - primeiro);
+        dados->indices.insert(r.fieldName(i), i - primeiro);
     }
     while (q.next()) {
+        if (comRowid)
+            dados->rowids << q.value(0).toLongLong();
         QVariantList linha;
-        linha.reserve(r.count());
-        for (int i = 0; i < r.count(); ++i)
+        linha.reserve(r.count() - primeiro);
+        for (int i = primeiro; i < r.count(); ++i)
             linha << q.value(i);
         dados->linhas << std::move(linha);
     }
@@ -619,10 +672,20 @@ std::optional<int> DMGeral::Cursor::InteiroValido(int indice) const {
 }
 
 Data DMGeral::Cursor::DataCampo(const QString& campo) const {
-    const QVariant v = Valor(campo);
-    if (v.isNull() || v.toString().isEmpty())
+    return DataCampo(Indice(campo), campo);
+}
+
+Data DMGeral::Cursor::DataCampo(int indice, const QString& campo) const {
+    const QVariant& v = dados->linhas[atual][indice];
+    if (v.isNull())
         return Data();
-    const QDate d = QDate::fromString(v.toString().left(10), Qt::ISODate);
+    const QString texto = v.toString();
+    if (texto.isEmpty())
+        return Data();
+    const QStringView dia = QStringView(texto).left(10);
+    QDate d = DataIso(dia);
+    if (!d.isValid())
+        d = QDate::fromString(dia.toString(), Qt::ISODate);
     if (!d.isValid())
         throw Falha(
             QStringLiteral("\"%1\" não é uma data válida (campo %2)").arg(v.toString(), campo));
@@ -634,9 +697,10 @@ DMGeral::Cursor DMGeral::AbreTabela(Banco banco, const QString& nome) {
     const auto chave = std::make_pair(static_cast<int>(banco), tabela);
     if (const auto it = memoria.find(chave); it != memoria.end())
         return Cursor(it->second);
-    QSqlQuery q = Prepara(banco, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(tabela));
+    QSqlQuery q =
+        Prepara(banco, QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(tabela));
     Executa(q, tabela);
-    std::shared_ptr<const Linhas> dados = LeTudo(q);
+    std::shared_ptr<const Linhas> dados = LeTudo(q, true);
     memoria[chave] = dados;
     return Cursor(dados);
 }
@@ -679,20 +743,37 @@ void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVar
         escritas->linhas << std::move(armazenada);
     }
 
+    const auto chave = std::make_pair(static_cast<int>(banco), tabela);
+    const auto conhecida = memoria.find(chave);
+    const bool comparavel = conhecida != memoria.end() &&
+                            conhecida->second->rowids.size() == conhecida->second->linhas.size();
+    // The table holds these rows already: it stays the same object, so that
+    // what was loaded from it is known to be current.
+    if (comparavel && MesmosValores(conhecida->second->linhas, escritas->linhas))
+        return;
     Transacao t(*this, banco);
-    QSqlQuery apaga = Prepara(banco, QStringLiteral("DELETE FROM %1").arg(tabela));
-    Executa(apaga, tabela);
+    if (!comparavel || !GravaDiferencas(banco, tabela, *conhecida->second, *escritas))
+        GravaTudo(banco, tabela, *escritas);
+    memoria[chave] = std::move(escritas);
+    t.Confirma();
+}
 
+// Appends linhas[desde..] with the rowids that follow ultimoRowid, several rows
+// per statement.
+void DMGeral::InsereLinhas(Banco banco, const QString& tabela, Linhas& novas, qsizetype desde,
+                           qint64 ultimoRowid) {
+    const QStringList campos = Campos(tabela);
     const QString marcadores =
-        QStringLiteral("(") + QStringList(campos.size(), QStringLiteral("?")).join(',') + ')';
+        QStringLiteral("(") + QStringList(campos.size() + 1, QStringLiteral("?")).join(',') + ')';
     const auto consultaPara = [&](int quantas) {
         return Prepara(
-            banco, QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+            banco, QStringLiteral("INSERT INTO %1 (rowid,%2) VALUES %3")
                        .arg(tabela, campos.join(','), QStringList(quantas, marcadores).join(',')));
     };
-    const QList<QVariantList>& valores = escritas->linhas;
+    const QList<QVariantList>& valores = novas.linhas;
+    novas.rowids.resize(desde);
     std::optional<QSqlQuery> cheia;
-    for (qsizetype inicio = 0; inicio < valores.size(); inicio += linhasPorInsercao) {
+    for (qsizetype inicio = desde; inicio < valores.size(); inicio += linhasPorInsercao) {
         const int quantas =
             static_cast<int>(qMin<qsizetype>(linhasPorInsercao, valores.size() - inicio));
         QSqlQuery parcial;
@@ -706,13 +787,57 @@ void DMGeral::SubstituiLinhas(Banco banco, const QString& nome, const QList<QVar
             q = &parcial;
         }
         int posicao = 0;
-        for (qsizetype i = inicio; i < inicio + quantas; ++i)
+        for (qsizetype i = inicio; i < inicio + quantas; ++i) {
+            novas.rowids << ++ultimoRowid;
+            q->bindValue(posicao++, ultimoRowid);
             for (const QVariant& v : valores[i])
                 q->bindValue(posicao++, v);
+        }
         Executa(*q, tabela);
     }
-    memoria[std::make_pair(static_cast<int>(banco), tabela)] = std::move(escritas);
-    t.Confirma();
+}
+
+void DMGeral::GravaTudo(Banco banco, const QString& tabela, Linhas& novas) {
+    QSqlQuery apaga = Prepara(banco, QStringLiteral("DELETE FROM %1").arg(tabela));
+    Executa(apaga, tabela);
+    InsereLinhas(banco, tabela, novas, 0, 0);
+}
+
+bool DMGeral::GravaDiferencas(Banco banco, const QString& tabela, const Linhas& antigas,
+                              Linhas& novas) {
+    const qsizetype comuns = qMin(antigas.linhas.size(), novas.linhas.size());
+    if (comuns == 0)
+        return false;
+    QList<qsizetype> mudadas;
+    for (qsizetype i = 0; i < comuns; ++i)
+        if (!MesmaLinha(antigas.linhas[i], novas.linhas[i]))
+            mudadas << i;
+    // One update costs about what a few rows of a whole rewrite cost.
+    if (mudadas.size() * 4 > novas.linhas.size())
+        return false;
+    if (!mudadas.isEmpty()) {
+        QStringList atribuicoes;
+        for (const QString& campo : Campos(tabela))
+            atribuicoes << campo + QStringLiteral("=?");
+        QSqlQuery q = Prepara(
+            banco,
+            QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(tabela, atribuicoes.join(',')));
+        for (const qsizetype i : mudadas) {
+            int posicao = 0;
+            for (const QVariant& v : novas.linhas[i])
+                q.bindValue(posicao++, v);
+            q.bindValue(posicao, antigas.rowids[i]);
+            Executa(q, tabela);
+        }
+    }
+    if (antigas.linhas.size() > comuns) {
+        QSqlQuery q = Prepara(banco, QStringLiteral("DELETE FROM %1 WHERE rowid>?").arg(tabela));
+        q.addBindValue(antigas.rowids[comuns - 1]);
+        Executa(q, tabela);
+    }
+    novas.rowids = antigas.rowids.mid(0, comuns);
+    InsereLinhas(banco, tabela, novas, comuns, antigas.rowids[comuns - 1]);
+    return true;
 }
 
 // --- Statements ---

@@ -82,6 +82,8 @@ public:
         QStringList campos;
         QHash<QString, int> indices; // by field name, and by its lower case
         QList<QVariantList> linhas;
+        // The rowid of each row, for a table read or written whole.
+        QList<qint64> rowids;
     };
 
     // Walks the rows of a table or a query; fields are read by name.
@@ -94,9 +96,12 @@ public:
         QString Texto(const QString& campo) const;
         int Inteiro(const QString& campo) const;
         Data DataCampo(const QString& campo) const; // a NULL date is day 0
+        Data DataCampo(int indice, const QString& campo) const;
         QStringList Colunas() const;
         // The position of a field, to read it many times by position.
         int Indice(const QString& campo) const;
+        // The rows walked: the same object while the table is unchanged.
+        std::shared_ptr<const void> Identidade() const { return dados; }
         QString Texto(int indice) const;
         int Inteiro(int indice) const;
         // The field as a whole number of the int range (NULL is 0); nothing
@@ -109,12 +114,13 @@ public:
     };
 
     Cursor AbreTabela(Banco banco, const QString& nome);
-    // Deletes every row of the table and appends the given rows in order, in one
-    // transaction. Each row holds the table's fields in their stored order; a
-    // date goes in as a QDate or its ISO text (a null QVariant, a null QDate or
-    // an empty text for an empty date), a text as anything QVariant turns into
-    // a text (null is ''), an integer as a number or the text of one. A value
-    // that does not convert throws Falha and nothing is written.
+    // Makes the table hold the given rows in order, in one transaction. When
+    // the table as last read or written is known, only the rows that differ are
+    // written (a few changed or appended rows cost that much, not the table). Each row holds the
+    // table's fields in their stored order; a date goes in as a QDate or its ISO text (a null
+    // QVariant, a null QDate or an empty text for an empty date), a text as anything QVariant turns
+    // into a text (null is ''), an integer as a number or the text of one. A value that does not
+    // convert throws Falha and nothing is written.
     void SubstituiLinhas(Banco banco, const QString& nome, const QList<QVariantList>& linhas);
     qint64 ContaLinhas(Banco banco, const QString& nome);
 
@@ -211,8 +217,16 @@ private:
     // Runs a statement on the row at posicao that still holds antes.
     void MudaLinha(const QString& tabela, const QString& comando, const QVariantList& valores,
                    int posicao, const QVariantList& antes);
-    // Reads every row a query returns.
-    static std::shared_ptr<Linhas> LeTudo(QSqlQuery& q);
+    // Reads every row a query returns; with comRowid, its first column is the
+    // rowid of each row.
+    static std::shared_ptr<Linhas> LeTudo(QSqlQuery& q, bool comRowid = false);
+    // The two ways SubstituiLinhas writes: the whole table again, or only the
+    // rows of novas that differ from antigas (false, writing nothing, when that
+    // would cost more than the whole).
+    void GravaTudo(Banco banco, const QString& tabela, Linhas& novas);
+    bool GravaDiferencas(Banco banco, const QString& tabela, const Linhas& antigas, Linhas& novas);
+    void InsereLinhas(Banco banco, const QString& tabela, Linhas& novas, qsizetype desde,
+                      qint64 ultimoRowid);
     // The tables as last read or written, so that a table read again and again
     // with no write in between costs one read. It holds what SQLite returns: a
     // written table is kept as the writer converted it, with the types a read

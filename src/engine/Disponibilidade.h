@@ -20,18 +20,28 @@ private:
     QHash<QString, int> indice;
 };
 
+// Each test, when it returns false and motivo is given, writes there the rule
+// that kept the person out, as the explanation of an unfilled slot reads it.
+
 // False when VetSgte blocks the person from the duty on that day.
-bool TesteExclusao(const Sistema& s, const QString& num, int sv, Data dia);
+bool TesteExclusao(const Sistema& s, const QString& num, int sv, Data dia,
+                   QString* motivo = nullptr);
 // False when one of the person's ten last duties is closer to the day than
 // IntervaloFolga.
-bool TesteFolga(const Sistema& s, int pessoa, Data dia);
+bool TesteFolga(const Sistema& s, int pessoa, Data dia, QString* motivo = nullptr);
 // False while the person is away (absence in effect, up to his presentation
-// day); appends the return and planned-absence alerts to ListBox6.
-bool TesteAfastamento(Sistema& s, int pessoa, Data dia);
+// day); appends the return and planned-absence alerts to ListBox6, but not
+// when motivo is given (the explanation changes nothing).
+bool TesteAfastamento(Sistema& s, int pessoa, Data dia, QString* motivo = nullptr);
 // The next person of the duty's rotation, from row CursorGrade on, who passes
 // the three tests; records the day among his last duties. Empty when the
 // rotation is exhausted.
 QString ProximoDaVez(Sistema& s, int sv, GradeTexto& grade, Data dia,
                      const IndicePessoal* indice = nullptr);
+// Why nobody of the rotation could take the duty on the day: one line per
+// member, in the order of the grid as ProximoDaVez tries it, with the first
+// of its tests that kept him out.
+QStringList ExplicaVaga(Sistema& s, int sv, const GradeTexto& grade, Data dia,
+                        const IndicePessoal* indice = nullptr);
 // Appends to ListBox3 up to ten candidates for the duty on the day.
 void ListaCandidatos(Sistema& s, int sv, Data dia);

@@ -206,9 +206,11 @@ void PreencheServico(Sistema& s, ContextoPrevisao& c, int slot, Data dia, QStrin
         if (pessoa.isEmpty())
             pessoa = ProximoDaVez(s, sv.CodSv, grade, dia, &c.indice);
         if (pessoa.isEmpty()) {
-            s.ListBox5 << QStringLiteral(
-                              "*** Erro*** - número insuficiente de militares. Escala: ") +
-                              sv.Descr + QStringLiteral(" Dia: ") + dia.Texto();
+            const QString erro =
+                QStringLiteral("*** Erro*** - número insuficiente de militares. Escala: ") +
+                sv.Descr + QStringLiteral(" Dia: ") + dia.Texto();
+            s.ListBox5 << erro;
+            s.ExplicacoesDasVagas.insert(erro, ExplicaVaga(s, sv.CodSv, grade, dia, &c.indice));
             if (completa) {
                 s.SGEscVm.DefineCel(3, sv.CodSv, QStringLiteral("Erro"));
                 s.ErroNaPreta = true;
@@ -277,6 +279,7 @@ std::optional<Data> IniciaFase(Sistema& s) {
     s.Aba.RadioButton4 = false;
     s.ListBox2.clear();
     s.ListBox5.clear();
+    s.ExplicacoesDasVagas.clear();
     s.ListBox6.clear();
     s.Aba.InicioListagem = s.UltimaEscala + 1;
     s.Aba.FimListagem = s.Aba.Edit1;

@@ -9,6 +9,7 @@
 #include "engine/Previsao.h"
 #include "engine/TFAvisoVerificar.h"
 #include "engine/TFEscVmEsp.h"
+#include "engine/TFExplicacaoVaga.h"
 #include "model/Sistema.h"
 #include "reports/Impressao.h"
 #include "reports/TFImpressao.h"
@@ -139,6 +140,13 @@ TFAbaEscalarAutomatico::TFAbaEscalarAutomatico(Sistema& s, QWidget* area) : QWid
         });
     }
     fImpressao = std::make_unique<TFImpressao>(sis);
+    fExplicacao = new TFExplicacaoVaga(this);
+    // A double click on an error line: why nobody took that slot.
+    connect(listBox5, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const auto linhas = sis.ExplicacoesDasVagas.constFind(item->text());
+        if (linhas != sis.ExplicacoesDasVagas.cend())
+            fExplicacao->Mostra(item->text(), *linhas);
+    });
     mensagens->addWidget(grupo);
     listas->addLayout(mensagens, 2);
     layout->addLayout(listas, 1);

@@ -9,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class TFExplicacaoVaga;
 class TFImpressao;
 struct Sistema;
 
@@ -33,6 +34,8 @@ public:
     JanelasEscalaQt& Janelas() { return *janelas; }
     // The print form of "Escala".
     TFImpressao* Impressao() const { return fImpressao.get(); }
+    // The explanation of an error line (a double click on it).
+    TFExplicacaoVaga* Explicacao() const { return fExplicacao; }
 
 signals:
     // A commit changed the last roster date.
@@ -66,6 +69,7 @@ private:
     QPushButton* bEscVmEsp;
     QListWidget* listBox2;
     QListWidget* listBox5;
+    TFExplicacaoVaga* fExplicacao;
     QListWidget* listBox6;
     QRadioButton* radioButton3;
     QRadioButton* radioButton4;

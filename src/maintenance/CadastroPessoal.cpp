@@ -15,8 +15,8 @@ QString Tabela(int k) {
     return QStringLiteral("Sv%1.DB").arg(k);
 }
 
-// A number the tables can hold: no blank (the history separates numbers by
-// blanks) and not "x" (the mark of a record to be dropped).
+} // namespace
+
 QString NumeroRecusado(const QString& num) {
     if (num.contains(QLatin1Char(' ')))
         return QStringLiteral("Número não pode conter espaços: \"%1\"").arg(num);
@@ -25,7 +25,10 @@ QString NumeroRecusado(const QString& num) {
     return QString();
 }
 
-} // namespace
+QString LembreteAntiguidade() {
+    return QStringLiteral("Após inclusão de militares, você deve ordenar suas antiguidades\rUse o "
+                          "item \"3. Ordenar Antiguidades\" da guia /Manutenção/");
+}
 
 std::optional<TipoVetBas> ProcuraMilitar(Sistema& s, const QString& num) {
     CarregaVetBas(s, Banco::Principal);
@@ -214,7 +217,5 @@ void SessaoPessoal::Fecha() {
     if (!gravou && escolheu)
         dialogos.Aviso(QStringLiteral("Você escolheu Serviço mas não gravou o registro"));
     if (incluiu)
-        dialogos.Aviso(
-            QStringLiteral("Após inclusão de militares, você deve ordenar suas antiguidades\rUse "
-                           "o item \"3. Ordenar Antiguidades\" da guia /Manutenção/"));
+        dialogos.Aviso(LembreteAntiguidade());
 }

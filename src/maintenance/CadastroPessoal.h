@@ -30,6 +30,14 @@ private:
     int vezesEscolher = 0;
 };
 
+// Why a typed number cannot be a personnel number: a blank (the history
+// separates numbers by blanks) or "x" (the mark of a record to be dropped);
+// empty when it can.
+QString NumeroRecusado(const QString& num);
+
+// The notice that closes a screen on which persons were registered.
+QString LembreteAntiguidade();
+
 // Reloads VetBas and looks the number up slot by slot, up to the first empty
 // one.
 std::optional<TipoVetBas> ProcuraMilitar(Sistema& s, const QString& num);

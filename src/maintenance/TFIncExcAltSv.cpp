@@ -3,12 +3,12 @@
 #include "base/ConsultaF1Qt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
+#include "maintenance/RelacaoServicosQt.h"
 #include "model/Servicos.h"
 #include "model/Sistema.h"
 
 #include <QButtonGroup>
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,9 +126,7 @@ TFIncExcAltSv::TFIncExcAltSv(Sistema& s, QWidget* pai) : QDialog(pai), sis(s) {
     // The list of duties is painted on the form itself, over this empty area.
     areaRelacao = new QWidget(this);
     areaRelacao->setObjectName(QStringLiteral("AreaRelacao"));
-    const QFontMetrics m(font());
-    areaRelacao->setMinimumSize(m.horizontalAdvance(QStringLiteral("30 - WWWWWWWW")) * 2 + 40,
-                                m.lineSpacing() * 18);
+    areaRelacao->setMinimumSize(TamanhoRelacaoServicos(font()));
     principal->addWidget(areaRelacao, 1);
 }
 
@@ -288,20 +286,5 @@ bool TFIncExcAltSv::eventFilter(QObject* objeto, QEvent* evento) {
 void TFIncExcAltSv::paintEvent(QPaintEvent* evento) {
     QDialog::paintEvent(evento);
     QPainter p(this);
-    const QRect area = areaRelacao->geometry();
-    const QFontMetrics m(font());
-    const int linha = m.lineSpacing();
-    QFont negrito = font();
-    negrito.setBold(true);
-    p.setFont(negrito);
-    p.setPen(CorDoSlot(sis.SlotsCores, 5));
-    p.drawText(area.left() + 10, area.top() + m.ascent(), QStringLiteral("Relação dos Serviços"));
-    p.setFont(font());
-    const int largura = area.width() / 2;
-    for (int cod = 1; cod <= 30; ++cod) {
-        const int col = (cod - 1) / 15;
-        const int lin = (cod - 1) % 15;
-        p.drawText(area.left() + 10 + col * largura, area.top() + m.ascent() + linha * (lin + 2),
-                   LinhaRelacao(sis, cod));
-    }
+    PintaRelacaoServicos(p, areaRelacao->geometry(), sis, font());
 }

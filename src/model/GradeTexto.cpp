@@ -10,6 +10,11 @@ GradeTexto::GradeTexto(int c, int l)
     std::iota(linhaDoSlot.begin(), linhaDoSlot.end(), 0);
 }
 
+void GradeTexto::Mudou() {
+    static std::uint64_t ultima = 0;
+    versao = ++ultima;
+}
+
 void GradeTexto::Redimensiona(int novasColunas, int novasLinhas) {
     if (novasColunas == colunas && novasLinhas == linhas)
         return;
@@ -19,6 +24,7 @@ void GradeTexto::Redimensiona(int novasColunas, int novasLinhas) {
             nova.Celula(c, r) = std::move(Celula(c, r));
     nova.Bloqueada = Bloqueada;
     *this = std::move(nova);
+    Mudou();
 }
 
 void GradeTexto::DefineCel(int coluna, int linha, const QString& texto) {
@@ -26,6 +32,7 @@ void GradeTexto::DefineCel(int coluna, int linha, const QString& texto) {
     if (celula == texto)
         return;
     celula = texto;
+    Mudou();
     auto& c = chaves[static_cast<size_t>(slotDaLinha[static_cast<size_t>(linha)])];
     if (coluna == 0 || coluna == 1 || coluna == 3)
         c.pretas.geracao = 0;
@@ -48,6 +55,7 @@ void GradeTexto::TrocaLinhas(int a, int b) {
     std::swap(slotDaLinha[static_cast<size_t>(a)], slotDaLinha[static_cast<size_t>(b)]);
     linhaDoSlot[static_cast<size_t>(slotDaLinha[static_cast<size_t>(a)])] = a;
     linhaDoSlot[static_cast<size_t>(slotDaLinha[static_cast<size_t>(b)])] = b;
+    Mudou();
     LinhasReordenadas(qMax(a, b));
 }
 
@@ -60,6 +68,7 @@ void GradeTexto::Permuta(const std::vector<int>& origem) {
         slotDaLinha[static_cast<size_t>(i)] = novos[static_cast<size_t>(i)];
         linhaDoSlot[static_cast<size_t>(novos[static_cast<size_t>(i)])] = i;
     }
+    Mudou();
     LinhasReordenadas(m);
 }
 

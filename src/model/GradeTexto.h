@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // A grid of texts addressed by column and row, both from 0. The working grids
@@ -48,6 +49,20 @@ public:
     // it; while it holds something, a saver refuses to write the grid back.
     Bloqueio Bloqueada;
 
+    // Changes whenever a cell or the order of the rows changes; no two states
+    // of any grids share a version.
+    std::uint64_t Versao() const { return versao; }
+    // The rows the grid was last loaded from whole (CarregaGrade), with the
+    // version and the findings it had then: while the version holds, loading
+    // the same rows again would give the same grid.
+    struct Carga {
+        std::shared_ptr<const void> linhas;
+        int banco = -1;
+        std::uint64_t versao = 0;
+        Bloqueio bloqueio;
+    };
+    Carga UltimaCarga;
+
     // Order key cached per row and kind (OrdenaGrade): valid while the
     // columns it is made of are untouched and the same seniority map is used.
     struct ChaveOrdem {
@@ -67,9 +82,11 @@ private:
     void Reindexa() const;
     // Rows 1..m were only reordered among themselves.
     void LinhasReordenadas(int maiorLinha);
+    void Mudou();
 
     int colunas;
     int linhas;
+    std::uint64_t versao = 0;
     std::vector<QString> celulas; // by slot
     struct ChavesDaLinha {
         ChaveOrdem pretas;    // made of columns 0, 1 and 3

@@ -159,18 +159,30 @@ bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n) {
     return i == linhas.size();
 }
 
-void CarregaGrades(Sistema& s, Banco banco) {
-    for (int n = 1; n <= 30; ++n) {
-        if (!s.VetSv[n].Definido())
-            continue;
-        LimpaGrade(s.Grades.GradeSv[n]);
-        CarregaGradeSv(s, s.Grades.GradeSv[n], QStringLiteral("Sv%1.DB").arg(n), banco);
+void CarregaGrade(Sistema& s, GradeTexto& g, int n, Banco banco) {
+    const QString tabela = QStringLiteral("Sv%1.DB").arg(n);
+    const std::shared_ptr<const void> linhas = s.dm.AbreTabela(banco, tabela).Identidade();
+    GradeTexto::Carga& carga = g.UltimaCarga;
+    if (carga.linhas == linhas && carga.banco == static_cast<int>(banco) &&
+        carga.versao == g.Versao()) {
+        g.Bloqueada = carga.bloqueio;
+        AvisaBloqueio(s, g.Bloqueada);
+        return;
     }
+    carga = GradeTexto::Carga();
+    LimpaGrade(g);
+    CarregaGradeSv(s, g, tabela, banco);
+    carga = {linhas, static_cast<int>(banco), g.Versao(), g.Bloqueada};
+}
+
+void CarregaGrades(Sistema& s, Banco banco) {
+    for (int n = 1; n <= 30; ++n)
+        if (s.VetSv[n].Definido())
+            CarregaGrade(s, s.Grades.GradeSv[n], n, banco);
 }
 
 void RecarregaGrade(Sistema& s, GradeTexto& g, int n) {
-    LimpaGrade(g);
-    CarregaGradeSv(s, g, QStringLiteral("Sv%1.DB").arg(n), Banco::Principal);
+    CarregaGrade(s, g, n, Banco::Principal);
 }
 
 GradeTexto& RecarregaGrade(Sistema& s, int n) {

@@ -41,6 +41,9 @@ void GradeComoRelida(GradeTexto& g, const QString& tabela);
 // True when GravaGradeSv would write to rotation n's table (main database) the
 // rows it holds: the same rows in the same order, none NULL.
 bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n);
+// Empties grid g and loads rotation n into it from banco: LimpaGrade and
+// CarregaGradeSv, at no cost when the grid holds that load unchanged.
+void CarregaGrade(Sistema& s, GradeTexto& g, int n, Banco banco);
 void CarregaGrades(Sistema& s, Banco banco);
 // Empties grid g and loads duty n's rotation into it from the main database, so
 // that it holds exactly the table (no row left from an earlier, longer load).

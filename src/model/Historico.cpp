@@ -10,8 +10,10 @@ void CarregaVetHist(Sistema& s, Banco banco) {
     Bloqueio& bloqueio = s.VetHistBloqueado;
     bloqueio.Inicia(NomeParaOperador(banco, QStringLiteral("Hist")));
     auto t = s.dm.AbreTabela(banco, QStringLiteral("Hist.DB"));
-    const int codSv = t.Indice(QStringLiteral("CodSv")), descr = t.Indice(QStringLiteral("Descr")),
-              num = t.Indice(QStringLiteral("Num")), ptVm = t.Indice(QStringLiteral("PtVm"));
+    const QString campoDia = QStringLiteral("Dia");
+    const int dia = t.Indice(campoDia), codSv = t.Indice(QStringLiteral("CodSv")),
+              descr = t.Indice(QStringLiteral("Descr")), num = t.Indice(QStringLiteral("Num")),
+              ptVm = t.Indice(QStringLiteral("PtVm"));
     int a = 0;
     while (t.Proximo()) {
         if (++a > MaxHist) {
@@ -25,7 +27,7 @@ void CarregaVetHist(Sistema& s, Banco banco) {
                 "/Manutenção/ antes de continuar."));
         }
         TipoVetHist& h = s.VetHist[a];
-        h.Dia = t.DataCampo(QStringLiteral("Dia"));
+        h.Dia = t.DataCampo(dia, campoDia);
         h.CodSv = InteiroDaLinha(t, codSv, QStringLiteral("CodSv"), a, bloqueio);
         h.Descr = t.Texto(descr).left(8);
         // An empty Descr ends the history for its readers and its saver.

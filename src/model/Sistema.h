@@ -99,6 +99,9 @@ struct Sistema {
     QStringList ListBox5;
     QStringList ListBox6;
     QStringList ListBox3;
+    // For each error line of ListBox5 of the last forecast, why nobody of the
+    // rotation could take the duty that day (ExplicaVaga).
+    QHash<QString, QStringList> ExplicacoesDasVagas;
     // The red-day choice grids of FEscVm and FEscVmEsp: 4 columns, 31 rows.
     GradeTexto SGEscVm{4, 31};
     GradeTexto SGEscVmEsp{4, 31};

@@ -42,6 +42,8 @@ public:
 
 struct Listas {
     QStringList escala, erros, alertas;
+    // Each error line followed by the explanation of its slot, indented.
+    QStringList explicacao;
 };
 
 void ImprimeSecao(QTextStream& saida, const char* titulo, const QStringList& linhas) {
@@ -62,16 +64,25 @@ QStringList UmaLinhaCada(const QStringList& mensagens) {
     return uma;
 }
 
-void Imprime(QTextStream& saida, const Listas& l, const QStringList& mensagens) {
+void Imprime(QTextStream& saida, const Listas& l, const QStringList& mensagens,
+             bool explicar = false) {
     ImprimeSecao(saida, "[Escala]", l.escala);
     ImprimeSecao(saida, "[Erros]", l.erros);
     ImprimeSecao(saida, "[Alertas]", l.alertas);
     ImprimeSecao(saida, "[Mensagens]", UmaLinhaCada(mensagens));
+    if (explicar)
+        ImprimeSecao(saida, "[Explicacao]", l.explicacao);
     saida.flush();
 }
 
 Listas Atuais(const Sistema& s) {
-    return {s.ListBox2, s.ListBox5, s.ListBox6};
+    QStringList explicacao;
+    for (const QString& erro : s.ListBox5) {
+        explicacao << erro;
+        for (const QString& linha : s.ExplicacoesDasVagas.value(erro))
+            explicacao << QStringLiteral("  ") + linha;
+    }
+    return {s.ListBox2, s.ListBox5, s.ListBox6, explicacao};
 }
 
 // --celula COD:dd/mm/aa:"N N": the persons typed into the cell of duty COD on
@@ -211,7 +222,8 @@ const QStringList opcoesComValor = {QStringLiteral("pasta-dados"), QStringLitera
                                     QStringLiteral("a"),           QStringLiteral("b"),
                                     QStringLiteral("computar")};
 const QStringList opcoesSemValor = {QStringLiteral("sim"), QStringLiteral("escalar"),
-                                    QStringLiteral("help"), QStringLiteral("version")};
+                                    QStringLiteral("explicar"), QStringLiteral("help"),
+                                    QStringLiteral("version")};
 
 // Reads "--opcao valor", "--opcao=valor", the flags, -h and -v; "--" ends the
 // options. Only --celula may be given more than once. Refuses, in Portuguese,
@@ -286,7 +298,7 @@ QList<int> ServicosSemVermelha(const QString& lista) {
 
 const QString linhaUso =
     QStringLiteral("Uso: tarvolim-escala [--pasta-dados DIR] [--hoje dd/mm/aaaa] "
-                   "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] | desfazer "
+                   "verificar|escalar --ate dd/mm/aa [--vermelha-nao 3,7] [--explicar] | desfazer "
                    "--a-partir-de dd/mm/aa [--sim] | manual --ate dd/mm/aa [--celula "
                    "serviço:dd/mm/aa:\"N N\" ...] [--escalar] | candidatos --servico COD --dia "
                    "dd/mm/aa | trocar --servico COD --dia dd/mm/aa --a NUM --b NUM [--computar "
@@ -309,6 +321,8 @@ const QString textoAjuda = QStringLiteral(
     "  --hoje dd/mm/aaaa           o dia de hoje nesta execução\n"
     "  --ate dd/mm/aa              o dia final da escala\n"
     "  --vermelha-nao 3,7          os serviços cujas escalas vermelhas não são montadas antes\n"
+    "  --explicar                  depois de [Mensagens], [Explicacao]: por que ninguém foi\n"
+    "                              escalado em cada vaga de [Erros] (verificar, escalar)\n"
     "  --a-partir-de dd/mm/aa      o primeiro dia a eliminar (desfazer)\n"
     "  --sim                       responde Sim às perguntas (desfazer mais de 10 dias; A fora\n"
     "                              da escala do dia, trocar)\n"
@@ -486,6 +500,6 @@ int ExecutaComandoEscala(const QStringList& argumentos, QTextStream& saida,
         listas = listas.escala.isEmpty() ? Atuais(s) : listas;
         codigo = ErroDeDados;
     }
-    Imprime(saida, listas, dialogos.Textos);
+    Imprime(saida, listas, dialogos.Textos, p.marcas.contains(QStringLiteral("explicar")));
     return codigo;
 }

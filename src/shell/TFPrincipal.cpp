@@ -26,6 +26,7 @@
 #include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcCol.h"
 #include "maintenance/TFIncExcInd.h"
 #include "maintenance/TFListaNumNomes.h"
 #include "maintenance/TFModelosPstGrd.h"
@@ -199,6 +200,8 @@ void TFPrincipal::CriaTelas() {
     FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
     FEditaTabelas = std::make_unique<TFEditaTabelas>(sis);
     FEditaTabelas->DefineCorrecao(*FCorrigePstGrd);
+    // The collective screen asks the one correction dialog about unknown ranks.
+    FIncExcCol = std::make_unique<TFIncExcCol>(sis, *FCorrigePstGrd);
     FPreencheCapa = std::make_unique<TFPreencheCapa>(sis);
     FAlteraCores = std::make_unique<TFAlteraCores>(sis);
     connect(FAlteraCores.get(), &TFAlteraCores::CoresMudaram, this, &TFPrincipal::AplicaCores);
@@ -218,6 +221,7 @@ void TFPrincipal::CriaTelas() {
     // then the queries.
     TFAbaManutencao* m = abaManutencao;
     m->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    m->DefineAcao(2, [this] { AbreTela(FIncExcCol.get()); });
     m->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     m->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
     // A screen that replaced the register ends the program once the working
@@ -268,6 +272,7 @@ void TFPrincipal::CriaTelas() {
     // The first-use steps open the screens of the maintenance items.
     TFAbaPrimeiraUtilizacao* u = abaPrimeira;
     u->DefineAcao(1, [this] { AbreTela(FIncExcAltSv.get()); });
+    u->DefineAcao(2, [this] { AbreTela(FIncExcCol.get()); });
     u->DefineAcao(3, [this] { AbreTela(FCarOrdAntig.get()); });
     u->DefineAcao(4, [this] { AbreTela(FEditaTabelasPrimEscala.get()); });
     u->DefineAcao(5, [=, this] { abreEncerrando(FDiaPrimEscala.get()); });
@@ -293,6 +298,7 @@ void TFPrincipal::LigaManual() {
         {ConteudoAba(QStringLiteral("TabSheet5"))->parentWidget(), "033"},
         {abaPrimeira, "033"},
         {FIncExcInd.get(), "007"},
+        {FIncExcCol.get(), "008"},
         {FPesqSv.get(), "009"},
         {abaEscalar->Janelas().FRetiraAlguem.get(), "011"},
         {abaEscalar->Janelas().FRetiraAlguem->Retirada(), "010"},

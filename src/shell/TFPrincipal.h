@@ -24,6 +24,7 @@ class TFDiaPrimEscala;
 class TFEditaTabelas;
 class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
+class TFIncExcCol;
 class TFIncExcInd;
 class TFInicReinicSist;
 class TFListaNumNomes;
@@ -111,6 +112,7 @@ public:
     std::unique_ptr<TFSemExped> FSemExped;
     std::unique_ptr<TFIncExcInd> FIncExcInd;
     std::unique_ptr<TFIncExcAltSv> FIncExcAltSv;
+    std::unique_ptr<TFIncExcCol> FIncExcCol;
     std::unique_ptr<TFPesqSv> FPesqSv;
     std::unique_ptr<TFCarOrdAntig> FCarOrdAntig;
     std::unique_ptr<TFEditaTabelasPrimEscala> FEditaTabelasPrimEscala;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 
 // The table store: tables, stored order, atomic replace, statements.
 class TesteArmazem : public QObject {
@@ -269,6 +270,113 @@ private slots:
     }
 
     // Forgetting closes the files too; not while a write is open.
+    // A table known to the store is rewritten by its differences: whatever
+    // changed, the file then holds exactly the rows handed over, in order,
+    // and so does the store after forgetting what it held.
+    void regravacao_pelas_diferencas_data() {
+        QTest::addColumn<int>("caso");
+        QTest::newRow("nada mudou") << 0;
+        QTest::newRow("uma linha no meio") << 1;
+        QTest::newRow("data vazia e texto vazio") << 2;
+        QTest::newRow("linhas acrescentadas") << 3;
+        QTest::newRow("linhas retiradas") << 4;
+        QTest::newRow("ordem invertida") << 5;
+        QTest::newRow("tabela esvaziada") << 6;
+        QTest::newRow("de novo depois de acrescentar e retirar") << 7;
+    }
+    void regravacao_pelas_diferencas() {
+        QFETCH(int, caso);
+        AmbienteTeste a;
+        QList<QVariantList> linhas;
+        for (int i = 0; i < 40; ++i)
+            linhas << QVariantList{QDate(2024, 3, 1).addDays(i), 1 + i % 3, "Sv",
+                                   QString::number(i), "Pt"};
+        DMGeral& dm = a.sis->dm;
+        dm.SubstituiLinhas(Banco::Principal, "Hist", linhas);
+        // Known to the store as written, or as read from the file.
+        if (caso % 2)
+            dm.Esquece();
+        dm.AbreTabela(Banco::Principal, "Hist");
+        QList<QVariantList> novas = linhas;
+        switch (caso) {
+        case 1:
+            novas[17][3] = "17 99";
+            break;
+        case 2:
+            novas[5] = {QDate(), 0, "Sv", "5", QString()};
+            break;
+        case 3:
+            novas << QVariantList{QDate(2024, 5, 1), 2, "Sv", "40", "Vm"} << novas[0];
+            break;
+        case 4:
+            novas = novas.mid(0, 25);
+            break;
+        case 5:
+            std::reverse(novas.begin(), novas.end());
+            break;
+        case 6:
+            novas.clear();
+            break;
+        case 7:
+            // The rows the first write appended are changed by the second.
+            novas << novas[3] << novas[4];
+            dm.SubstituiLinhas(Banco::Principal, "Hist", novas);
+            novas[40][2] = "Outro";
+            novas.removeLast();
+            break;
+        }
+        dm.SubstituiLinhas(Banco::Principal, "Hist", novas);
+
+        QList<QStringList> esperadas;
+        for (const QVariantList& l : novas)
+            esperadas << QStringList{
+                l[0].toDate().isValid() ? l[0].toDate().toString(Qt::ISODate) : QString(),
+                l[1].toString(), l[2].toString(), l[3].toString(), l[4].toString()};
+        QCOMPARE(a.Linhas("Hist"), esperadas);
+        if (caso == 2) {
+            QVERIFY(a.Brutas("Hist", "Dia")[5][0].isNull());
+            QCOMPARE(a.Consulta("SELECT COUNT(*) FROM Hist WHERE PtVm = ''")[0][0].toInt(), 1);
+        }
+        for (int vez = 1; vez <= 2; ++vez) {
+            // As the store serves it, then as it reads the file again.
+            auto c = dm.AbreTabela(Banco::Principal, "Hist");
+            QList<QStringList> servidas;
+            while (c.Proximo())
+                servidas << QStringList{
+                    c.Vazio("Dia") ? QString()
+                                   : c.DataCampo("Dia").ParaQDate().toString(Qt::ISODate),
+                    c.Texto("CodSv"), c.Texto("Descr"), c.Texto("Num"), c.Texto("PtVm")};
+            QCOMPARE(servidas, esperadas);
+            dm.Esquece();
+        }
+    }
+
+    // Differences written inside a group that is undone leave the file as it
+    // was, and the store does not keep them either.
+    void diferencas_desfeitas() {
+        AmbienteTeste a;
+        a.Membro(3, "1", 4, 2);
+        a.Membro(3, "2", 5, 1);
+        DMGeral& dm = a.sis->dm;
+        dm.AbreTabela(Banco::Principal, "Sv3");
+        {
+            DMGeral::Transacao t(dm, Banco::Principal);
+            dm.SubstituiLinhas(Banco::Principal, "Sv3",
+                               {{"1", 4, 2, "13/05/09", "13/05/09"},
+                                {"2", 6, 1, "01/03/24", "13/05/09"},
+                                {"3", 0, 0, "13/05/09", "13/05/09"}});
+        }
+        QCOMPARE(a.Coluna("Sv3", "Pt"), QStringList({"4", "5"}));
+        auto c = dm.AbreTabela(Banco::Principal, "Sv3");
+        QVERIFY(c.Proximo() && c.Proximo());
+        QCOMPARE(c.Inteiro("Pt"), 5);
+        QVERIFY(!c.Proximo());
+        dm.SubstituiLinhas(
+            Banco::Principal, "Sv3",
+            {{"1", 4, 2, "13/05/09", "13/05/09"}, {"2", 7, 1, "13/05/09", "13/05/09"}});
+        QCOMPARE(a.Coluna("Sv3", "Pt"), QStringList({"4", "7"}));
+    }
+
     void esquecer_durante_uma_gravacao() {
         AmbienteTeste a;
         a.Militar("7", "SETE");

@@ -2,6 +2,7 @@
 #include "engine/TFAbaEscalarAutomatico.h"
 #include "engine/TFAvisoVerificar.h"
 #include "engine/TFEscVm.h"
+#include "engine/TFExplicacaoVaga.h"
 #include "shell/Inicio.h"
 #include "shell/TFPrincipal.h"
 #include "support/AmbienteTeste.h"
@@ -77,6 +78,38 @@ private slots:
         QVERIFY(!t.C("BEscalar")->isVisible());
         QCOMPARE(t.Lista("ListBox2"), escala); // kept for printing
         QVERIFY(t.a.dialogos.ScriptCumprido());
+    }
+
+    // A double click on an error line shows why nobody took that slot; the
+    // forecast's lists stay as they were.
+    void explicacao_de_um_erro() {
+        Aba t(4);
+        t.Digita("13/03/24");
+        {
+            RoteiroModal roteiro;
+            roteiro.Quando("FQuantMilSvDia", [](QWidget* w) { Clica(w, "Continuar"); })
+                .Quando("FAviso", [](QWidget* w) { Clica(w, "BSair"); });
+            QTest::mouseClick(t.C<QPushButton>("Button6"), Qt::LeftButton);
+            QVERIFY(roteiro.Cumprido());
+        }
+        auto* erros = t.C<QListWidget>("ListBox5");
+        const QStringList antes = t.Lista("ListBox5");
+        QVERIFY(!antes.isEmpty());
+        const QRect lugar = erros->visualItemRect(erros->item(0));
+        // A double click: press and release, then the second press.
+        QTest::mouseClick(erros->viewport(), Qt::LeftButton, {}, lugar.center());
+        QTest::mouseDClick(erros->viewport(), Qt::LeftButton, {}, lugar.center());
+        TFExplicacaoVaga* janela = t.aba->Explicacao();
+        QVERIFY(janela->isVisible());
+        QCOMPARE(janela->windowTitle(), QStringLiteral("Por que ninguém foi escalado?"));
+        QCOMPARE(Controle<QLabel>(janela, "LErro")->text(), antes.first());
+        const QStringList membros = Itens(Controle<QListWidget>(janela, "LBMembros"));
+        QCOMPARE(membros.size(), 3);
+        for (const QString& m : membros)
+            QVERIFY2(m.endsWith(": já está escalado neste dia"), qPrintable(m));
+        QCOMPARE(t.Lista("ListBox5"), antes);
+        Clica(janela, "BFechar");
+        QVERIFY(!janela->isVisible());
     }
 
     // A slot left unfilled: the notice and the reminder; the next "Verificar"

@@ -5,6 +5,7 @@
 #include "support/ApoioEscala.h"
 #include "support/Registro.h"
 
+#include <QMap>
 #include <QTest>
 
 namespace {
@@ -222,6 +223,50 @@ private slots:
         QVERIFY(a.sis->ErroNaPreta);
         QCOMPARE(a.sis->SGEscVm.Cel(3, 1), QStringLiteral("Erro"));
         QCOMPARE(Linhas(*a.sis, "Of Dia"), QStringList({"1-UM  "}));
+    }
+
+    // The explanation of an unfilled slot names, for each member of the
+    // rotation, the first rule that kept him out, as the availability tests
+    // decide it; the error line itself is unchanged.
+    void explicacao_da_vaga() {
+        AmbienteTeste a;
+        a.Servico(1, "Of Dia", 2, 2, "PV", D(1, 1, 2000), D(1, 1, 2050), 2);
+        a.Servico(2, "Adj", 1, 0, "PV", D(1, 1, 2000), D(1, 1, 2050), 1);
+        a.Militar("1", "UM", 1, "Sd", "", Data(), Data(), "10/03/24 ");
+        a.Militar("2", "DOIS", 2, "Cb", "R", segunda - 3, segunda + 3);
+        a.Militar("3", "TRES", 3);
+        a.Militar("4", "QUATRO", 4);
+        for (const char* num : {"1", "2", "3", "4", "5"})
+            a.Membro(1, num);
+        a.Membro(2, "4");
+        Sistema& s = *a.sis;
+        Prepara(a, segunda);
+        s.VetSgte[1].Num = "3";
+        s.VetSgte[1].Sv[1] = 1;
+        s.VetSgte[1].Datas[1] = segunda;
+        PrevisaoPreta(s, segunda);
+
+        const QString erro = QStringLiteral(
+            "*** Erro*** - número insuficiente de militares. Escala: Of Dia Dia: 11/03/24");
+        QCOMPARE(s.ListBox5.value(0), erro);
+        const QStringList linhas = s.ExplicacoesDasVagas.value(erro);
+        QCOMPARE(linhas.size(), 5);
+        QMap<QString, QString> motivos;
+        for (const QString& l : linhas) {
+            const qsizetype ponto = l.indexOf(". "), doisPontos = l.indexOf(": ");
+            motivos.insert(l.mid(ponto + 2).section(' ', 0, 0).remove(':'), l.mid(doisPontos + 2));
+        }
+        QCOMPARE(
+            motivos.value("1"),
+            QStringLiteral("folga: serviço em 10/03/24, e este serviço pede 2 dia(s) de folga"));
+        QCOMPARE(motivos.value("2"),
+                 QStringLiteral("afastado de 08/03/24 a 14/03/24; deve se apresentar em 15/03/24"));
+        QCOMPARE(motivos.value("3"),
+                 QStringLiteral("exclusão ou reserva de dia vermelho: fora deste serviço em "
+                                "11/03/24"));
+        QCOMPARE(motivos.value("4"), QStringLiteral("já está escalado neste dia"));
+        QVERIFY(motivos.value("5").startsWith("não cadastrado no pessoal"));
+        QVERIFY(linhas.join('\n').contains("2 Cb DOIS: "));
     }
 
     // A duty needing 0 persons on a day still gets its line; its empty entry

@@ -85,6 +85,36 @@ private slots:
         QCOMPARE(g.Cel(1, 1), QStringLiteral("4"));
     }
 
+    // A grid that holds its last load unchanged is not loaded again; any
+    // change to the grid, to the table or to the database loads it again.
+    void carga_repetida() {
+        AmbienteTeste a;
+        a.Membro(1, "5", 4, 1);
+        a.Membro(1, "6", 2, 2);
+        Sistema& s = *a.sis;
+        GradeTexto& g = s.Grades.GradeSv[1];
+        const auto carrega = [&] {
+            CarregaGrade(s, g, 1, Banco::Principal);
+            return Numeros(g);
+        };
+        QCOMPARE(carrega(), QStringList({"5", "6"}));
+        g.TrocaLinhas(1, 2);
+        QCOMPARE(carrega(), QStringList({"5", "6"}));
+        g.DefineCel(1, 1, "9");
+        carrega();
+        QCOMPARE(g.Cel(1, 1), QStringLiteral("4"));
+        s.dm.SubstituiLinhas(Banco::Principal, "Sv1", {{"7", 0, 0, "13/05/09", "13/05/09"}});
+        QCOMPARE(carrega(), QStringList({"7"}));
+        QCOMPARE(g.Cel(0, 2), QString());
+        // The same rows written again leave the grid as loaded.
+        const auto versao = g.Versao();
+        s.dm.SubstituiLinhas(Banco::Principal, "Sv1", {{"7", 0, 0, "13/05/09", "13/05/09"}});
+        carrega();
+        QCOMPARE(g.Versao(), versao);
+        s.dm.Esquece();
+        QCOMPARE(carrega(), QStringList({"7"}));
+    }
+
     void rodizio_acima_da_capacidade() {
         AmbienteTeste a;
         QList<QVariantList> linhas;

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
@@ -170,6 +171,26 @@ private slots:
                                             p.a.impressora);
         QVERIFY(p.a.Coluna("Hist", "Dia").isEmpty());
         QCOMPARE(p.a.sis->pasta.LeUltimaEscala(), D(10, 3, 2024));
+    }
+
+    // --explicar adds, after [Mensagens], each error line followed by the
+    // members of that rotation and what kept each out; the other sections
+    // stay as they are without it.
+    void explicar() {
+        Pasta p(4);
+        const Execucao sem = Executa(p.caminho, {"verificar", "--ate", "13/03/24"});
+        const Execucao com = Executa(p.caminho, {"verificar", "--ate", "13/03/24", "--explicar"});
+        QCOMPARE(com.codigo, sem.codigo);
+        QVERIFY(!sem.saida.contains("[Explicacao]"));
+        QVERIFY(com.saida.startsWith(sem.saida));
+        const QStringList erros = com.Secao("[Erros]");
+        const QStringList explicacao = com.Secao("[Explicacao]");
+        QVERIFY(!erros.isEmpty());
+        QCOMPARE(explicacao.filter(QRegularExpression("^\\*")), erros);
+        QCOMPARE(explicacao.value(0), erros.value(0));
+        // The guard's three members, each kept out by his duty of that day.
+        QCOMPARE(explicacao.mid(1, 3).filter("já está escalado neste dia").size(), 3);
+        QVERIFY(explicacao.value(1).startsWith("  1. "));
     }
 
     // Every refusal of the operator exits with 2, every error of the store or

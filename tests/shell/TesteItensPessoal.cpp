@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
-// The maintenance items of the absence, return, seniority and initial-rest
-// screens open them, from the item number as from a click on the line, and so
-// do the first-use steps that name them.
+// The maintenance items of the collective personnel, absence, return,
+// seniority and initial-rest screens open them, from the item number as from a click on the line,
+// and so do the first-use steps that name them.
 class TesteItensPessoal : public QObject {
     Q_OBJECT
 private slots:
@@ -21,6 +21,11 @@ private slots:
         QTest::addColumn<QString>("tela");
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QString>("sair");
+        QTest::newRow("2") << "2"
+                           << "Label2"
+                           << "FIncExcCol"
+                           << "Inclusão/Exclusão Coletiva"
+                           << "Button4";
         QTest::newRow("3") << "3"
                            << "Label29"
                            << "FCarOrdAntig"
@@ -84,6 +89,10 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("tela");
         QTest::addColumn<QString>("sair");
+        QTest::newRow("2") << 2 << "Label37"
+                           << "2. Incluir os militares no Sistema e nos Serviços "
+                           << "FIncExcCol"
+                           << "Button4";
         QTest::newRow("3") << 3 << "Label41"
                            << "3. Ordenar as antiguidades dos militares "
                            << "FCarOrdAntig"
@@ -97,7 +106,7 @@ private slots:
                            << "FDiaPrimEscala"
                            << "BSair";
     }
-    // The first-use steps 3 to 5 open the same screens, from the line or its
+    // The first-use steps 2 to 5 open the same screens, from the line or its
     // box.
     void passos() {
         QFETCH(int, passo);

@@ -14,6 +14,7 @@
 #include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcCol.h"
 #include "maintenance/TFIncExcInd.h"
 #include "maintenance/TFListaNumNomes.h"
 #include "maintenance/TFModelosPstGrd.h"
@@ -137,6 +138,8 @@ private slots:
         }) << "033";
         QTest::newRow("pessoal") << Tela([](TFPrincipal& p) { return p.FIncExcInd.get(); })
                                  << "007";
+        QTest::newRow("pessoal coletivo")
+            << Tela([](TFPrincipal& p) -> QWidget* { return p.FIncExcCol.get(); }) << "008";
         QTest::newRow("pesquisa") << Tela([](TFPrincipal& p) { return p.FPesqSv.get(); }) << "009";
         QTest::newRow("retirar") << Tela([](TFPrincipal& p) -> QWidget* {
             return p.AbaEscalar()->Janelas().FRetiraAlguem->Retirada();

@@ -11,6 +11,7 @@
 #include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
+#include "maintenance/TFIncExcCol.h"
 #include "maintenance/TFIncExcInd.h"
 #include "maintenance/TFListaNumNomes.h"
 #include "maintenance/TFModelosPstGrd.h"
@@ -45,10 +46,24 @@ template <typename Tela> std::unique_ptr<QWidget> Cria(Sistema& s) {
     return std::make_unique<Tela>(s);
 }
 
+// The collective personnel screen, with a correction dialog that the Tab
+// order never opens.
+struct SemCorrecao {
+    struct : JanelaCorrigePstGrd {
+        std::optional<int> Escolhe(const QString&, const QStringList&) override {
+            return std::nullopt;
+        }
+    } correcao;
+};
+struct PessoalColetivo : SemCorrecao, TFIncExcCol {
+    explicit PessoalColetivo(Sistema& s) : TFIncExcCol(s, correcao) {}
+};
+
 // The screens, each created over the small register.
 const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FIncExcInd", Cria<TFIncExcInd>},
     {"FIncExcAltSv", Cria<TFIncExcAltSv>},
+    {"FIncExcCol", Cria<PessoalColetivo>},
     {"FCarOrdAntig", Cria<TFCarOrdAntig>},
     {"FEditaTabelasPrimEscala", Cria<TFEditaTabelasPrimEscala>},
     {"FEditaTabelas", Cria<TFEditaTabelas>},
@@ -89,6 +104,8 @@ std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
         QTest::mouseClick(Controle(t.get(), "Label1"), Qt::LeftButton); // view 2
         Clica(t.get(), "Button8");                                      // the searches
     }
+    if (nome == "FIncExcCol")
+        Clica(t.get(), "Alterar dados"); // the list of persons and its button
     if (nome == "FIncExcAltSv" || nome == "FSemExped")
         Clica(t.get(), "RadioButton1"); // every field enabled; the entry grid shown
     return t;
