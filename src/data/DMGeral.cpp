@@ -1058,18 +1058,14 @@ DMGeral::Cursor DMGeral::ConsultaBasico() {
 }
 
 DMGeral::Cursor DMGeral::ConsultaBasicoPorNum(const QString& num) {
-    QSqlQuery q = Prepara(Banco::Principal,
-                          QStringLiteral("SELECT * FROM Basico WHERE Num = ? ORDER BY rowid"));
+    QSqlQuery q = Prepara(Banco::Principal, SqlBasicoPorNum());
     q.addBindValue(num);
     Executa(q, QStringLiteral("Basico"));
     return Cursor(LeTudo(q));
 }
 
 DMGeral::Cursor DMGeral::ConsultaBasicoPorPR(const QString& pr, bool igual) {
-    QSqlQuery q =
-        Prepara(Banco::Principal,
-                QStringLiteral("SELECT * FROM Basico WHERE IFNULL(PR, '') %1 ? ORDER BY rowid")
-                    .arg(igual ? QStringLiteral("=") : QStringLiteral("<>")));
+    QSqlQuery q = Prepara(Banco::Principal, SqlBasicoPorPR(igual));
     q.addBindValue(pr);
     Executa(q, QStringLiteral("Basico"));
     return Cursor(LeTudo(q));
@@ -1090,7 +1086,83 @@ QStringList DMGeral::ColunasSvNBasico() {
             QStringLiteral("USvVm")};
 }
 
-DMGeral::Cursor DMGeral::ConsultaSvNBasico(int n) {
+QString DMGeral::SqlBasicoPorNum() {
+    return QStringLiteral("SELECT * FROM Basico WHERE Num = ? ORDER BY rowid");
+}
+
+QString DMGeral::SqlBasicoPorNome() {
+    return QStringLiteral("SELECT * FROM Basico WHERE instr(Nome, ?) > 0 ORDER BY rowid");
+}
+
+QString DMGeral::SqlBasicoPorPR(bool igual) {
+    return QStringLiteral("SELECT * FROM Basico WHERE IFNULL(PR, '') %1 ? ORDER BY rowid")
+        .arg(igual ? QStringLiteral("=") : QStringLiteral("<>"));
+}
+
+QSqlDatabase DMGeral::ConexaoPrincipal() {
+    return Banco_(Banco::Principal);
+}
+
+void DMGeral::MudaLinha(const QString& tabela, const QString& comando, const QVariantList& valores,
+                        int posicao, const QVariantList& antes) {
+    const QStringList campos = Campos(tabela);
+    if (antes.size() != campos.size())
+        throw Falha(QStringLiteral("Linha com %1 campos para a tabela %2 (%3 campos)")
+                        .arg(antes.size())
+                        .arg(tabela)
+                        .arg(campos.size()));
+    QStringList condicoes;
+    for (const QString& campo : campos)
+        condicoes << campo + QStringLiteral(" IS ?");
+    EsqueceTabela(Banco::Principal, tabela);
+    Transacao t(*this, Banco::Principal);
+    QSqlQuery q = Prepara(Banco::Principal,
+                          QStringLiteral("%1 WHERE rowid = (SELECT rowid FROM %2 ORDER BY rowid "
+                                         "LIMIT 1 OFFSET ?) AND %3")
+                              .arg(comando, tabela, condicoes.join(QStringLiteral(" AND "))));
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    q.addBindValue(posicao);
+    // The old values as the table holds them: NULL stays NULL.
+    for (const QVariant& v : antes)
+        q.addBindValue(v.isNull() ? QVariant() : v);
+    Executa(q, tabela);
+    if (q.numRowsAffected() != 1)
+        throw Falha(QStringLiteral("A linha %1 da tabela %2 não está mais como foi mostrada: nada "
+                                   "foi gravado. Atualize a grade e tente de novo.")
+                        .arg(posicao + 1)
+                        .arg(tabela));
+    Conta(Banco::Principal, tabela, 1);
+    t.Confirma();
+}
+
+void DMGeral::AlteraLinha(const QString& nome, int posicao, const QVariantList& antes,
+                          const QVariantList& depois) {
+    const QString tabela = NomeTabela(nome);
+    const QList<Campo>& definicao = CamposDe(tabela);
+    if (depois.size() != definicao.size())
+        throw Falha(QStringLiteral("Linha com %1 campos para a tabela %2 (%3 campos)")
+                        .arg(depois.size())
+                        .arg(tabela)
+                        .arg(definicao.size()));
+    QStringList atribuicoes;
+    QVariantList valores;
+    for (qsizetype k = 0; k < depois.size(); ++k) {
+        atribuicoes << QLatin1String(definicao[k].nome) + QStringLiteral(" = ?");
+        valores << Armazenado(definicao[k], depois[k], tabela, posicao);
+    }
+    MudaLinha(
+        tabela,
+        QStringLiteral("UPDATE %1 SET %2").arg(tabela, atribuicoes.join(QStringLiteral(", "))),
+        valores, posicao, antes);
+}
+
+void DMGeral::ApagaLinha(const QString& nome, int posicao, const QVariantList& antes) {
+    const QString tabela = NomeTabela(nome);
+    MudaLinha(tabela, QStringLiteral("DELETE FROM %1").arg(tabela), {}, posicao, antes);
+}
+
+QString DMGeral::SqlSvNBasico(int n) {
     const QString t = Rodizio(n);
     // Each lookup column takes the first Basico row of the same number.
     const auto busca = [](const char* campo) {
@@ -1106,7 +1178,12 @@ DMGeral::Cursor DMGeral::ConsultaSvNBasico(int n) {
                        "FROM %8 s ORDER BY s.rowid")
             .arg(busca("PstGrd"), busca("Antig"), busca("Nome"), busca("PR"), busca("Ini"),
                  busca("Fim"), busca("USv"), t);
-    QSqlQuery q = Prepara(Banco::Principal, sql);
+    return sql;
+}
+
+DMGeral::Cursor DMGeral::ConsultaSvNBasico(int n) {
+    const QString t = Rodizio(n);
+    QSqlQuery q = Prepara(Banco::Principal, SqlSvNBasico(n));
     Executa(q, t);
     return Cursor(LeTudo(q));
 }

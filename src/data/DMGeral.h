@@ -203,6 +203,27 @@ public:
     Cursor ConsultaSvNBasico(int n);
     static QStringList ColunasSvNBasico();
 
+    // --- Showing and correcting one row at a time ---
+    // The open connection of the main database, for Qt's models that show a
+    // table or a query. They write only through AlteraLinha and ApagaLinha.
+    QSqlDatabase ConexaoPrincipal();
+    // The statements of the personnel and rotation views, with bound
+    // parameters (?): "Basico" whose Nome contains the text (capitals and small
+    // letters apart), and the rotation of duty n beside its persons' data.
+    static QString SqlBasicoPorNome();
+    static QString SqlBasicoPorNum();
+    static QString SqlBasicoPorPR(bool igual);
+    static QString SqlSvNBasico(int n);
+    // Replaces the row at position posicao (0 for the first, in stored order)
+    // of the main database's table by depois, when it still holds antes (both
+    // in the table's field order); values converted as SubstituiLinhas does.
+    // A row that is no longer there as it was throws Falha and nothing is
+    // written.
+    void AlteraLinha(const QString& tabela, int posicao, const QVariantList& antes,
+                     const QVariantList& depois);
+    // Deletes that row, on the same condition.
+    void ApagaLinha(const QString& tabela, int posicao, const QVariantList& antes);
+
 private:
     struct Conexao;
     QSqlDatabase Banco_(Banco banco, bool cria = false);
@@ -212,6 +233,9 @@ private:
     QString Danificado(Banco banco, const QString& oque) const;
     QSqlQuery Prepara(Banco banco, const QString& sql);
     void Executa(QSqlQuery& q, const QString& contexto);
+    // Runs a statement on the row at posicao that still holds antes.
+    void MudaLinha(const QString& tabela, const QString& comando, const QVariantList& valores,
+                   int posicao, const QVariantList& antes);
     // Reads every row a query returns; with comRowid, its first column is the
     // rowid of each row.
     static std::shared_ptr<Linhas> LeTudo(QSqlQuery& q, bool comRowid = false);

@@ -25,6 +25,7 @@
 #include "maintenance/ItensManutencao.h"
 #include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFCorrigePstGrd.h"
+#include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcCol.h"
@@ -202,6 +203,8 @@ void TFPrincipal::CriaTelas(Inicio& inicio) {
     FListaNumNomes->AtendeF1();
     FModelosPstGrd = std::make_unique<TFModelosPstGrd>(sis);
     FCorrigePstGrd = std::make_unique<TFCorrigePstGrd>(sis);
+    FEditaTabelas = std::make_unique<TFEditaTabelas>(sis);
+    FEditaTabelas->DefineCorrecao(*FCorrigePstGrd);
     // The collective screen asks the one correction dialog about unknown ranks.
     FIncExcCol = std::make_unique<TFIncExcCol>(sis, *FCorrigePstGrd);
     FPreencheCapa = std::make_unique<TFPreencheCapa>(sis);
@@ -265,6 +268,7 @@ void TFPrincipal::CriaTelas(Inicio& inicio) {
     m->DefineAcao(9, [this] { AbreTela(FModelosPstGrd.get()); });
     m->DefineAcao(10, [this] { AbreTela(FSaiEscTemp.get()); });
     m->DefineAcao(11, [this] { AbreTela(FVoltaParaEsc.get()); });
+    m->DefineAcao(12, [this] { AbreTela(FEditaTabelas.get()); });
     m->DefineAcao(13, [this] { AbreTela(FPreencheCapa.get()); });
     // A restore has shown the restored register already.
     m->DefineAcao(14, [this] {
@@ -356,6 +360,7 @@ void TFPrincipal::LigaManual() {
         {FCarOrdAntig.get(), "028"},
         {FInicReinicSist.get(), "029"},
         {FEditaTabelasPrimEscala.get(), "034"},
+        {FEditaTabelas.get(), "013"},
         {FVoltaParaEsc.get(), "037"},
         {FPreencheCapa.get(), "019"},
         {FPreencheCapa->EscolherFoto(), "031"},
@@ -366,6 +371,8 @@ void TFPrincipal::LigaManual() {
     };
     for (const auto& [tela, codigo] : telas)
         FManual->Liga(tela, QLatin1String(codigo));
+    connect(FEditaTabelas.get(), &TFEditaTabelas::ManualPedido, this,
+            [this](const QString& codigo) { FManual->Abre(codigo, FEditaTabelas.get()); });
 }
 
 QWidget* TFPrincipal::ConteudoAba(const QString& aba) const {

@@ -22,6 +22,7 @@ class TFBackup;
 class TFCarOrdAntig;
 class TFCorrigePstGrd;
 class TFDiaPrimEscala;
+class TFEditaTabelas;
 class TFEditaTabelasPrimEscala;
 class TFIncExcAltSv;
 class TFIncExcCol;
@@ -123,6 +124,7 @@ public:
     std::unique_ptr<TFPesqSv> FPesqSv;
     std::unique_ptr<TFCarOrdAntig> FCarOrdAntig;
     std::unique_ptr<TFEditaTabelasPrimEscala> FEditaTabelasPrimEscala;
+    std::unique_ptr<TFEditaTabelas> FEditaTabelas;
     std::unique_ptr<TFSaiEscTemp> FSaiEscTemp;
     std::unique_ptr<TFVoltaParaEsc> FVoltaParaEsc;
     std::unique_ptr<TFQuadroSv> FQuadroSv;

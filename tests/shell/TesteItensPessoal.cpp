@@ -51,6 +51,11 @@ private slots:
                             << "FVoltaParaEsc"
                             << "Voltar militar para as Escalas"
                             << "Button2";
+        QTest::newRow("12") << "12"
+                            << "Label38"
+                            << "FEditaTabelas"
+                            << "Edição das Tabelas do sistema"
+                            << "Button1";
     }
     void abre() {
         QFETCH(QString, item);

@@ -13,6 +13,7 @@
 #include "engine/TFRetiraAlguem.h"
 #include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFCorrigePstGrd.h"
+#include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcCol.h"
@@ -188,6 +189,8 @@ private slots:
         QTest::newRow("folgas iniciais")
             << Tela([](TFPrincipal& p) -> QWidget* { return p.FEditaTabelasPrimEscala.get(); })
             << "034";
+        QTest::newRow("edição das tabelas")
+            << Tela([](TFPrincipal& p) -> QWidget* { return p.FEditaTabelas.get(); }) << "013";
         QTest::newRow("retorno") << Tela([](TFPrincipal& p) -> QWidget* {
             return p.FVoltaParaEsc.get();
         }) << "037";
@@ -237,6 +240,23 @@ private slots:
         j.a.dialogos.EsperaAviso(QStringLiteral("Digitar o número do item desejado"));
         QTest::mouseClick(Controle(j.p.get(), QStringLiteral("Button1")), Qt::LeftButton);
         QVERIFY(!j.p->FManual->isVisible());
+    }
+
+    // "Ajuda" of the table screen opens its own section and shows
+    // "Pesquisar" again.
+    void ajuda_das_tabelas() {
+        JanelaPrincipal j;
+        j.Mostra(QStringLiteral("TabSheet2"));
+        QWidget* t = j.p->FEditaTabelas.get();
+        t->show(); // not modal: the test goes on while it is open
+        QVERIFY(QTest::qWaitForWindowExposed(t));
+        QTest::mouseClick(Controle(t, QStringLiteral("Label1")), Qt::LeftButton);
+        Clica(t, QStringLiteral("Button8"));
+        QVERIFY(!Controle(t, QStringLiteral("Button8"))->isVisible());
+        Clica(t, QStringLiteral("Button9"));
+        ConfereSecao(*j.p, QStringLiteral("023"));
+        QVERIFY(Controle(t, QStringLiteral("Button8"))->isVisible());
+        t->hide();
     }
 
     // Captions and pictures are background too, except a caption that acts as

@@ -10,6 +10,7 @@
 #include "engine/TFRetiraAlguem.h"
 #include "maintenance/TFCarOrdAntig.h"
 #include "maintenance/TFCorrigePstGrd.h"
+#include "maintenance/TFEditaTabelas.h"
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 #include "maintenance/TFIncExcAltSv.h"
 #include "maintenance/TFIncExcCol.h"
@@ -80,6 +81,7 @@ const std::map<QString, std::unique_ptr<QWidget> (*)(Sistema&)> Telas{
     {"FIncExcCol", Cria<PessoalColetivo>},
     {"FCarOrdAntig", Cria<TFCarOrdAntig>},
     {"FEditaTabelasPrimEscala", Cria<TFEditaTabelasPrimEscala>},
+    {"FEditaTabelas", Cria<TFEditaTabelas>},
     {"FSaiEscTemp", Cria<TFSaiEscTemp>},
     {"FVoltaParaEsc", Cria<TFVoltaParaEsc>},
     {"FSemExped", Cria<TFSemExped>},
@@ -120,6 +122,10 @@ std::unique_ptr<QWidget> Tela(const QString& nome, AmbienteTeste& a) {
     }
     if (nome == "FCopiaSeg")
         Clica(t.get(), "BAlterar"); // the chooser shown
+    if (nome == "FEditaTabelas") {
+        QTest::mouseClick(Controle(t.get(), "Label1"), Qt::LeftButton); // view 2
+        Clica(t.get(), "Button8");                                      // the searches
+    }
     if (nome == "FIncExcCol")
         Clica(t.get(), "Alterar dados"); // the list of persons and its button
     if (nome == "FIncExcAltSv" || nome == "FSemExped")
