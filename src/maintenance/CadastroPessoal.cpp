@@ -127,7 +127,6 @@ ResultadoGravacao GravaServicosDoMilitar(Sistema& s, const QString& num) {
         }
     }
 
-    const QString nunca = QString::fromLatin1(DataNuncaTexto);
     DMGeral::Transacao t(s.dm, Banco::Principal);
     t.Registra(QStringLiteral("Serviços do militar"),
                QStringLiteral("número %1: %2")
@@ -144,15 +143,7 @@ ResultadoGravacao GravaServicosDoMilitar(Sistema& s, const QString& num) {
                     g.DefineCel(c, r, QString());
         } else {
             const ContadoresEntrada ini = ContadoresIniciais(s, g, k, escolhida, num);
-            int r = g.LinhaDe(num);
-            if (r == 0) {
-                r = g.PrimeiraVazia();
-                g.DefineCel(0, r, num);
-                g.DefineCel(3, r, nunca);
-                g.DefineCel(4, r, nunca);
-            }
-            g.DefineCel(1, r, QString::number(ini.Pt));
-            g.DefineCel(2, r, QString::number(ini.Vm));
+            DefineMembro(g, num, ini.Pt, ini.Vm);
         }
         GravaGradeSv(s, g, Tabela(k), Banco::Principal);
         RecarregaGrade(s, g, k);

@@ -233,7 +233,6 @@ QString CadastroColetivo::AplicaServicos(const QString& num, const QString& list
     }
     sis.ListaSvAtual = lista;
     const BaseContadores base(sis, lista);
-    const QString nunca = QString::fromLatin1(DataNuncaTexto);
     for (int k = 1; k <= 30; ++k) {
         const TipoVetSv& sv = sis.VetSv[k];
         if (!sv.Definido())
@@ -246,14 +245,7 @@ QString CadastroColetivo::AplicaServicos(const QString& num, const QString& list
             MarcaRemovida(g, r);
         } else {
             const ContadoresEntrada ini = base.Entrada(g, k, num);
-            if (r == 0) {
-                r = g.PrimeiraVazia();
-                g.DefineCel(0, r, num);
-                g.DefineCel(3, r, nunca);
-                g.DefineCel(4, r, nunca);
-            }
-            g.DefineCel(1, r, QString::number(ini.Pt));
-            g.DefineCel(2, r, QString::number(ini.Vm));
+            DefineMembro(g, num, ini.Pt, ini.Vm);
         }
         // As the table will hold it: the next row sees the removed rows gone.
         GradeComoRelida(g, Tabela(k));

@@ -175,6 +175,18 @@ void CarregaGrade(Sistema& s, GradeTexto& g, int n, Banco banco) {
     carga = {linhas, static_cast<int>(banco), g.Versao(), g.Bloqueada};
 }
 
+void DefineMembro(GradeTexto& g, const QString& num, int pt, int vm) {
+    int r = g.LinhaDe(num);
+    if (r == 0) {
+        r = g.PrimeiraVazia();
+        g.DefineCel(0, r, num);
+        g.DefineCel(3, r, QString::fromLatin1(DataNuncaTexto));
+        g.DefineCel(4, r, QString::fromLatin1(DataNuncaTexto));
+    }
+    g.DefineCel(1, r, QString::number(pt));
+    g.DefineCel(2, r, QString::number(vm));
+}
+
 void CarregaGrades(Sistema& s, Banco banco) {
     for (int n = 1; n <= 30; ++n)
         if (s.VetSv[n].Definido())

@@ -45,6 +45,9 @@ bool GradeComoNaTabela(Sistema& s, const GradeTexto& g, int n);
 // CarregaGradeSv, at no cost when the grid holds that load unchanged.
 void CarregaGrade(Sistema& s, GradeTexto& g, int n, Banco banco);
 void CarregaGrades(Sistema& s, Banco banco);
+// The member num with the counters pt and vm: his row, or a new one at the
+// end with no last duty ("13/05/09").
+void DefineMembro(GradeTexto& g, const QString& num, int pt, int vm);
 // Empties grid g and loads duty n's rotation into it from the main database, so
 // that it holds exactly the table (no row left from an earlier, longer load).
 void RecarregaGrade(Sistema& s, GradeTexto& g, int n);
