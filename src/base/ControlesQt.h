@@ -21,3 +21,12 @@ inline QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto) 
 inline QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
     return Nomeado(new QLabel(texto, pai), nome);
 }
+
+// A named caption in bold, for a value shown beside its title.
+inline QLabel* RotuloNegrito(QWidget* pai, const char* nome, const QString& texto = QString()) {
+    QLabel* l = Rotulo(pai, nome, texto);
+    QFont negrito = l->font();
+    negrito.setBold(true);
+    l->setFont(negrito);
+    return l;
+}

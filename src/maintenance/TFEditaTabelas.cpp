@@ -86,10 +86,7 @@ TFEditaTabelas::TFEditaTabelas(Sistema& s, QWidget* pai) : QDialog(pai), sis(s),
 
     auto* titulo = new QHBoxLayout;
     label4 = Rotulo(this, "Label4", QStringLiteral("Situação da Escada de :"));
-    label5 = Rotulo(this, "Label5", QString());
-    QFont negrito = label5->font();
-    negrito.setBold(true);
-    label5->setFont(negrito);
+    label5 = RotuloNegrito(this, "Label5");
     titulo->addWidget(label4);
     titulo->addWidget(label5, 1);
     coluna->addLayout(titulo);

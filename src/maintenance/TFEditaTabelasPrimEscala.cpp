@@ -1,6 +1,7 @@
 #include "maintenance/TFEditaTabelasPrimEscala.h"
 
 #include "base/ConsultaF1Qt.h"
+#include "base/ControlesQt.h"
 #include "base/CoresQt.h"
 #include "base/Tenta.h"
 #include "model/Sistema.h"
@@ -28,13 +29,8 @@ TFEditaTabelasPrimEscala::TFEditaTabelasPrimEscala(Sistema& s, QWidget* pai)
     coluna->addWidget(button5, 0, Qt::AlignLeft);
 
     auto* titulo = new QHBoxLayout;
-    auto* label4 = new QLabel(QStringLiteral("Situação Inicial da Escada de :"), this);
-    label4->setObjectName(QStringLiteral("Label4"));
-    label5 = new QLabel(this);
-    label5->setObjectName(QStringLiteral("Label5"));
-    QFont negrito = label5->font();
-    negrito.setBold(true);
-    label5->setFont(negrito);
+    auto* label4 = Rotulo(this, "Label4", QStringLiteral("Situação Inicial da Escada de :"));
+    label5 = RotuloNegrito(this, "Label5");
     titulo->addWidget(label4);
     titulo->addWidget(label5, 1);
     coluna->addLayout(titulo);
